@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The Wuselwort developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/text.h"
+
+// The operations that the game performs on the window, and nothing more. The
+// window implements them on its real controls; tests use a fake that records.
+// Enumerators bear the names of the controls they stand for.
+
+enum class Field { txtSuchwort, txtSortiert, txtAusgabe, txtPunkte, txtHilfe, txtTiere, Text1 };
+enum class Shown { cmdErster, cmdZweiter, cmdLetzter, cmdSortieren, txtSuchwort };
+enum class Box { chkGrossbuchstaben, chkLetzter, chkMax, chkStop };
+
+class Controls {
+public:
+    virtual ~Controls() = default;
+
+    virtual Text text(Field field) const = 0;
+    virtual void setText(Field field, const Text &text) = 0;
+    virtual void setVisible(Shown control, bool visible) = 0;
+    // 1 ticked, 0 not ticked.
+    virtual int value(Box box) const = 0;
+    // HScroll1: the speed, 1 (short) to 5 (long).
+    virtual int speed() const = 0;
+    // Tops of imgSchlange and txtPunkte in the snake frame's scale, 0 at the
+    // top of its inner area to 100 at the bottom.
+    virtual float snakeTop() const = 0;
+    virtual void setSnakeTop(float top) = 0;
+    virtual void setScoreTop(float top) = 0;
+    // Closes the window and ends the program; no further handler runs.
+    virtual void endProgram() = 0;
+};

@@ -1,0 +1,198 @@
+// SPDX-FileCopyrightText: 2026 The Wuselwort developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/game.h"
+
+#include "game/animal_draw.h"
+#include "game/hints.h"
+#include "game/letters.h"
+#include "platform/numbers.h"
+
+#include <array>
+
+namespace {
+
+// The list's last ten characters are never a start position, so every draw
+// still meets a line feed before the end of the text.
+constexpr long unreachableTail = 10;
+// Names of more letters than this are worth 7 points instead of 5.
+constexpr long shortName = 10;
+// With "max 10 Buchstaben" the name with its line feed must fit in ten
+// characters, which admits names of at most nine letters.
+constexpr long maxZaehler = 10;
+
+struct HintModeRow {
+    int grossbuchstaben;
+    int letzter;
+    std::int32_t hilfemodus;
+    bool erster;
+    bool zweiter;
+};
+
+constexpr std::array<HintModeRow, 4> hintModes = {{
+    {1, 1, 1, false, true},
+    {1, 0, 2, false, true},
+    {0, 1, 3, true, false},
+    {0, 0, 4, true, false},
+}};
+
+} // namespace
+
+Game::Game(Controls &controls, Random &random, Clock &clock, Timer &timer)
+    : controls_(controls), draw_(random, clock),
+      uhr_(controls, state_, clock, timer, {[this] { cmdMischen_Click(); }, [this] { Command1_Click(); }})
+{
+}
+
+void Game::Form_Load()
+{
+    cmdSortieren_Click();
+    controls_.setVisible(Shown::cmdSortieren, false);
+    controls_.setVisible(Shown::txtSuchwort, false);
+}
+
+void Game::Command2_Click()
+{
+    state_.Halbzeit = 0;
+    controls_.setSnakeTop(10);
+    controls_.setVisible(Shown::txtSuchwort, false);
+    controls_.setVisible(Shown::cmdSortieren, false);
+    controls_.setVisible(Shown::cmdErster, true);
+    controls_.setVisible(Shown::cmdLetzter, true);
+    chooseHintMode();
+    drawAnimal();
+    state_.Wort = controls_.text(Field::txtSuchwort);
+    controls_.setText(Field::txtPunkte, "7");
+    if (text::length(state_.Wort) < shortName + 1)
+        controls_.setText(Field::txtPunkte, "5");
+    WortSortieren(state_.Wort);
+    UhrLaufen();
+}
+
+void Game::chooseHintMode()
+{
+    // Every row reads the boxes anew; a value other than 0 or 1 matches no
+    // row and leaves the mode and the buttons as they were.
+    for (const HintModeRow &row : hintModes) {
+        if (controls_.value(Box::chkGrossbuchstaben) == row.grossbuchstaben &&
+            controls_.value(Box::chkLetzter) == row.letzter) {
+            state_.Hilfemodus = row.hilfemodus;
+            controls_.setVisible(Shown::cmdErster, row.erster);
+            controls_.setVisible(Shown::cmdZweiter, row.zweiter);
+            controls_.setVisible(Shown::cmdLetzter, false);
+        }
+    }
+}
+
+void Game::drawAnimal()
+{
+    Text list;
+    DrawnName drawn;
+    do {
+        state_.Abbruch = 0;
+        list = controls_.text(Field::txtTiere);
+        drawn = nameAt(list, draw_.oneTo(text::length(list) - unreachableTail));
+    } while (controls_.value(Box::chkMax) == 1 && drawn.zaehler > maxZaehler);
+    controls_.setText(Field::txtSuchwort, nameText(list, drawn));
+}
+
+void Game::cmdMischen_Click()
+{
+    state_.Wort = controls_.text(Field::txtSuchwort);
+    WortMischen(state_.Wort);
+}
+
+void Game::WortMischen(const Text &word)
+{
+    controls_.setText(Field::txtAusgabe,
+                      shuffledLetters(word, controls_.value(Box::chkGrossbuchstaben) != 0, draw_));
+}
+
+void Game::cmdSortieren_Click()
+{
+    state_.Wort = controls_.text(Field::txtSuchwort);
+    WortSortieren(state_.Wort);
+}
+
+void Game::WortSortieren(const Text &word)
+{
+    controls_.setText(Field::txtSortiert, sortedLetters(word, controls_.value(Box::chkGrossbuchstaben) != 0,
+                                                        controls_.value(Box::chkLetzter) == 1));
+}
+
+void Game::payOnePoint()
+{
+    const double score = numbers::valueOf(controls_.text(Field::txtPunkte));
+    controls_.setText(Field::txtPunkte, numbers::signedText(score - 1));
+}
+
+void Game::appendToSorted(const Text &tail)
+{
+    controls_.setText(Field::txtSortiert, controls_.text(Field::txtSortiert) + tail);
+}
+
+void Game::cmdErster_Click()
+{
+    const Text w = controls_.text(Field::txtSuchwort);
+    const Text anfangsbuchstabe = text::charAt(w, 1);
+    payOnePoint();
+    if (state_.Hilfemodus == 3 || state_.Hilfemodus == 4)
+        appendToSorted(hints::gap + anfangsbuchstabe);
+    controls_.setVisible(Shown::cmdErster, false);
+    controls_.setVisible(Shown::cmdZweiter, true);
+}
+
+void Game::cmdZweiter_Click()
+{
+    const Text w = controls_.text(Field::txtSuchwort);
+    const Text zweitbuchstabe = text::charAt(w, 2);
+    const Text pattern = hints::dotsFor(w) + text::charAt(w, text::length(w));
+    payOnePoint();
+    const std::int32_t mode = state_.Hilfemodus;
+    if (mode == 1 || mode == 2)
+        appendToSorted(hints::gap + text::charAt(w, 1) + zweitbuchstabe);
+    if (mode == 1)
+        appendToSorted(pattern);
+    if (mode == 3 || mode == 4)
+        appendToSorted(zweitbuchstabe);
+    if (mode == 3)
+        appendToSorted(pattern);
+    controls_.setVisible(Shown::cmdZweiter, false);
+    controls_.setVisible(Shown::cmdErster, false);
+    if (mode == 2 || mode == 4)
+        controls_.setVisible(Shown::cmdLetzter, true);
+}
+
+void Game::cmdLetzter_Click()
+{
+    const Text w = controls_.text(Field::txtSuchwort);
+    const Text endbuchstabe = text::charAt(w, text::length(w));
+    payOnePoint();
+    if (state_.Hilfemodus == 2 || state_.Hilfemodus == 4)
+        appendToSorted(hints::dotsFor(w) + endbuchstabe);
+    controls_.setVisible(Shown::cmdLetzter, false);
+    controls_.setVisible(Shown::cmdErster, false);
+    controls_.setVisible(Shown::cmdZweiter, false);
+}
+
+void Game::Command1_Click()
+{
+    controls_.setScoreTop(0);
+    controls_.setSnakeTop(10);
+    Command4_Click();
+    controls_.setVisible(Shown::txtSuchwort, true);
+    controls_.setVisible(Shown::cmdSortieren, true);
+}
+
+void Game::Command3_Click()
+{
+    state_.Abbruch = 0;
+    UhrLaufen();
+}
+
+void Game::Command4_Click() { state_.Abbruch = 1; }
+
+void Game::HScroll1_Change() { controls_.setText(Field::Text1, numbers::plainText(controls_.speed())); }
+
+void Game::cmdEnde_Click() { controls_.endProgram(); }
+
+void Game::UhrLaufen() { uhr_.startRun(); }

@@ -1,0 +1,122 @@
+// SPDX-FileCopyrightText: 2026 The Wuselwort developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/thinking_clock.h"
+
+#include "game/controls.h"
+#include "game/puzzle_state.h"
+#include "platform/numbers.h"
+
+#include <cstdint>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr float startTop = 10.0f;
+constexpr float halfTime = 50.0f;
+constexpr float bottom = 100.0f;
+
+} // namespace
+
+ThinkingClock::ThinkingClock(Controls &controls, PuzzleState &state, Clock &clock, Timer &timer,
+                             Actions actions)
+    : controls_(controls), state_(state), clock_(clock), timer_(timer), actions_(std::move(actions))
+{
+    timer_.setCallback([this] { onTimer(); });
+}
+
+void ThinkingClock::startRun()
+{
+    switch (phase_) {
+    case Phase::Idle:
+        break;
+    case Phase::Starting:
+        // Interrupted before its first step: it owes one, and nothing above it
+        // holds it back yet.
+        ++owedSteps_;
+        resumeAt_ = {};
+        break;
+    case Phase::Waiting:
+        resumeAt_ = std::max(resumeAt_, deadline_);
+        break;
+    case Phase::Resuming:
+        // The owed step was about to be taken; it is owed again.
+        ++owedSteps_;
+        break;
+    }
+    phase_ = Phase::Starting;
+    // Return to the event loop once before the first step, so that clicks
+    // that came in meanwhile are handled first.
+    timer_.start(0ns);
+}
+
+void ThinkingClock::onTimer()
+{
+    switch (phase_) {
+    case Phase::Idle:
+        return;
+    case Phase::Resuming:
+        resumeAt_ = {};
+        [[fallthrough]];
+    case Phase::Starting:
+        actions_.reshuffle();
+        step();
+        return;
+    case Phase::Waiting:
+        if (clock_.now() <= deadline_) {
+            waitUntil(deadline_);
+            return;
+        }
+        if (state_.Abbruch == 1)
+            endRun();
+        else
+            step();
+        return;
+    }
+}
+
+void ThinkingClock::step()
+{
+    if (controls_.value(Box::chkStop) == 0) {
+        const auto move = static_cast<std::int16_t>(11 - 2 * controls_.speed());
+        controls_.setSnakeTop(controls_.snakeTop() + move);
+    }
+    controls_.setScoreTop(controls_.snakeTop() - startTop);
+    if (state_.Halbzeit == 0 && controls_.snakeTop() > halfTime) {
+        const double score = numbers::valueOf(controls_.text(Field::txtPunkte));
+        controls_.setText(Field::txtPunkte, numbers::signedText(score - 2));
+        state_.Halbzeit = 1;
+    }
+    if (controls_.snakeTop() >= bottom) {
+        controls_.setSnakeTop(startTop);
+        controls_.setText(Field::txtPunkte, "0");
+        actions_.reveal();
+        endRun();
+        return;
+    }
+    actions_.reshuffle();
+    deadline_ = clock_.now() + 1s;
+    phase_ = Phase::Waiting;
+    waitUntil(deadline_);
+}
+
+void ThinkingClock::endRun()
+{
+    if (owedSteps_ > 0) {
+        --owedSteps_;
+        phase_ = Phase::Resuming;
+        waitUntil(resumeAt_);
+        return;
+    }
+    phase_ = Phase::Idle;
+    resumeAt_ = {};
+    timer_.stop();
+}
+
+void ThinkingClock::waitUntil(std::chrono::nanoseconds time)
+{
+    // The wait is over only once the clock has passed the deadline, so aim
+    // just beyond it.
+    const auto remaining = time - clock_.now();
+    timer_.start(remaining < 0ns ? 0ns : remaining + 1ns);
+}

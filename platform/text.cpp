@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 The Wuselwort developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/text.h"
+
+#include <algorithm>
+
+namespace text {
+
+Text mid(const Text &text, long start, long length)
+{
+    const long size = static_cast<long>(text.size());
+    if (start < 1 || start > size || length <= 0)
+        return {};
+    const long count = std::min(length, size - start + 1);
+    return text.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(count));
+}
+
+int codeAt(const Text &text, long position)
+{
+    if (position < 1 || position > static_cast<long>(text.size()))
+        return 0;
+    return static_cast<unsigned char>(text[static_cast<std::size_t>(position - 1)]);
+}
+
+} // namespace text
