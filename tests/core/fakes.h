@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: 2026 The Wuselwort developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "data/animal_list.h"
+#include "game/controls.h"
+#include "platform/clock.h"
+#include "platform/random.h"
+
+#include <chrono>
+#include <deque>
+#include <map>
+
+// A window that only remembers what the game set, with the start-up values.
+struct FakeControls final : Controls {
+    std::map<Field, Text> texts{{Field::txtSuchwort, "Er stand auf seines Schlosses Zinnen"},
+                                {Field::txtSortiert, "Text1"},
+                                {Field::txtAusgabe, ""},
+                                {Field::txtPunkte, "Punkte"},
+                                {Field::txtHilfe, "Hilfe"},
+                                {Field::txtTiere, builtInAnimalList()},
+                                {Field::Text1, "5"}};
+    std::map<Shown, bool> visible{{Shown::cmdErster, true},    {Shown::cmdZweiter, false},
+                                  {Shown::cmdLetzter, true},   {Shown::cmdSortieren, true},
+                                  {Shown::txtSuchwort, true}};
+    std::map<Box, int> values{
+        {Box::chkGrossbuchstaben, 1}, {Box::chkLetzter, 1}, {Box::chkMax, 0}, {Box::chkStop, 0}};
+    int speedValue = 5;
+    float snake = 6.0f;
+    float score = 0.0f;
+    bool ended = false;
+
+    Text text(Field field) const override { return texts.at(field); }
+    void setText(Field field, const Text &value) override { texts[field] = value; }
+    void setVisible(Shown control, bool shown) override { visible[control] = shown; }
+    int value(Box box) const override { return values.at(box); }
+    int speed() const override { return speedValue; }
+    float snakeTop() const override { return snake; }
+    void setSnakeTop(float top) override { snake = top; }
+    void setScoreTop(float top) override { score = top; }
+    void endProgram() override { ended = true; }
+};
+
+// Draws given by the test, then a fixed mixing sequence once the script is used up.
+struct ScriptedRandom final : Random {
+    std::deque<float> script;
+    SystemRandom fallback;
+    int reseeds = 0;
+
+    void reseed(float) override { ++reseeds; }
+    float draw() override
+    {
+        if (script.empty())
+            return fallback.draw();
+        const float r = script.front();
+        script.pop_front();
+        return r;
+    }
+};
+
+// Virtual time: the timer fires only when the test advances the clock.
+struct FakeTime final : Clock, Timer {
+    std::chrono::nanoseconds time{std::chrono::hours(100)};
+    std::chrono::nanoseconds due{};
+    bool armed = false;
+    std::function<void()> callback;
+
+    float secondsSinceMidnight() const override { return 4711.5f; }
+    std::chrono::nanoseconds now() const override { return time; }
+    void setCallback(std::function<void()> f) override { callback = std::move(f); }
+    void start(std::chrono::nanoseconds delay) override
+    {
+        due = time + delay;
+        armed = true;
+    }
+    void stop() override { armed = false; }
+
+    // Moves time on, firing every shot that falls due on the way.
+    void advance(std::chrono::nanoseconds span)
+    {
+        const auto target = time + span;
+        while (armed && due <= target) {
+            time = std::max(time, due);
+            armed = false;
+            callback();
+        }
+        time = target;
+    }
+};
+
+// The draw r that makes a start position of 1 to n come up.
+inline float drawFor(long position, long n)
+{
+    return static_cast<float>((static_cast<double>(position) - 0.5) / static_cast<double>(n));
+}
