@@ -1,0 +1,134 @@
+// SPDX-FileCopyrightText: 2026 The Wuselwort developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Mouse moves go through the window system, so that the window finds the
+// control under the pointer as it does for a real mouse.
+#define QTEST_QPA_MOUSE_HANDLING
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+
+namespace {
+
+const QString untouched = QStringLiteral("(unverändert)");
+const QString kleineHilfen = QStringLiteral("Kleine Hilfen");
+constexpr QPoint background(2, 400);
+
+QString accessibleText(QWidget *control, QAccessible::Text text)
+{
+    return QAccessible::queryAccessibleInterface(control)->text(text);
+}
+
+} // namespace
+
+class HelpLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sentenceUnderThePointer_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QString>("sentence");
+
+        // With no point the pointer goes to the middle of the control.
+        const auto over = [](const char *control, const QString &sentence) {
+            QTest::newRow(control) << QString::fromLatin1(control) << QPoint() << sentence;
+        };
+        const auto at = [](const char *row, QPoint point, const QString &sentence) {
+            QTest::newRow(row) << QString() << point << sentence;
+        };
+        over("Command2", QStringLiteral("Zufallstier"));
+        over("Command1", QStringLiteral("Lösung zeigen"));
+        over("cmdEnde", QStringLiteral("Programm beenden"));
+        over("cmdMischen", QStringLiteral("Bei angehaltenem Mischer einmal neu mischen"));
+        over("Command4", QStringLiteral("Mischer anhalten"));
+        over("Command3", QStringLiteral("Mischer weiterlaufen lassen"));
+        over("cmdSortieren", QStringLiteral("Das Lösungsfeld kann per Hand beschrieben werden, "
+                                            "der Eintrag sortiert werden"));
+        over("cmdErster", kleineHilfen);
+        over("cmdZweiter", kleineHilfen);
+        over("cmdLetzter", kleineHilfen);
+        over("Label2", kleineHilfen);
+        over("chkGrossbuchstaben", QStringLiteral("Anfangsbuchstaben automatisch vorne in Großschrift "
+                                                  "zeigen, nur der Rest wird sortiert"));
+        over("chkLetzter", QStringLiteral("Der letzte Buchstabe wird automatisch korrekt angezeigt, "
+                                          "nur der Rest wird sortiert"));
+        over("chkMax", QStringLiteral("Nur Tiere mit maximal 10 Buchstaben wählen"));
+        over("chkStop", QStringLiteral("Häkchen: Uhr hält an, Häkchen entfernen: Uhr läuft weiter"));
+        over("Label1",
+             QStringLiteral("Ablaufgeschwindigkeit der Bedenkzeit von 1(kurz) bis 5 (lang) einstellen"));
+        over("Text1", QStringLiteral("Bedenkzeit 1 (kurz) bis 5 (lang)"));
+        over("txtAusgabe", QStringLiteral("Die Buchstaben werden durcheinandergewürfelt"));
+        over("txtSortiert", QStringLiteral("Die Buchstaben des Tiernamens in sortierter Reihenfolge"));
+        over("txtPunkte", QStringLiteral("Punktzahl, falls jetzt das Tier erkannt wird"));
+        over("imgSchlange", QStringLiteral("Wenn die Schlange verschwindet, ist die Bedenkzeit vorbei"));
+        over("Image1", QStringLiteral("Diese und weitere Tiere kommen vor!"));
+        over("HScroll1", untouched);
+        over("txtSuchwort", untouched);
+        over("txtHilfe", untouched);
+        at("free part of Picture1", {60, 150}, QString());
+        at("frame of Picture1", {9, 100}, QString());
+        at("inside Shape1", {455, 150}, QString());
+        at("outline of Shape1", {450, 120}, QString());
+        at("top strip of Image1, under Picture1", {572, 195}, QString());
+        at("bottom strip of Image1, under txtHilfe", {572, 645}, untouched);
+        at("free part of picSchlange", {12, 400}, untouched);
+        at("Line1", {992, 400}, untouched);
+        at("window background", background, untouched);
+    }
+
+    void sentenceUnderThePointer()
+    {
+        QFETCH(QString, control);
+        QFETCH(QPoint, point);
+        QFETCH(QString, sentence);
+        WindowFixture f;
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        for (Shown hidden : {Shown::cmdZweiter, Shown::cmdSortieren, Shown::txtSuchwort})
+            f.window.setVisible(hidden, true);
+        if (!control.isEmpty()) {
+            QWidget *target = f.control(control.toLatin1());
+            point = target->mapTo(&f.window, target->rect().center());
+        }
+
+        QTest::mouseMove(&f.window, background);
+        f.control<QLineEdit>("txtHilfe")->setText(untouched);
+        QTest::mouseMove(&f.window, point);
+        QCOMPARE(f.textOf("txtHilfe"), sentence);
+    }
+
+    void tickingChkLetzterWithTheKeyboardExplainsIt()
+    {
+        WindowFixture f;
+        auto *box = f.control<QCheckBox>("chkLetzter");
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Space);
+        QVERIFY(!box->isChecked());
+        QCOMPARE(f.textOf("txtHilfe"), QStringLiteral("Der letzte Buchstabe wird automatisch korrekt "
+                                                      "angezeigt, nur der Rest wird sortiert"));
+    }
+
+    void everyReachableControlIsNamedForScreenReaders()
+    {
+        WindowFixture f;
+        for (QWidget *control : f.window.findChildren<QWidget *>()) {
+            if (control->focusPolicy() == Qt::NoFocus)
+                continue;
+            QVERIFY2(!accessibleText(control, QAccessible::Name).isEmpty(),
+                     qPrintable(control->objectName()));
+            QVERIFY2(!accessibleText(control, QAccessible::Description).isEmpty() ||
+                         control->objectName() == QLatin1String("txtHilfe") ||
+                         control->objectName() == QLatin1String("txtTiere"),
+                     qPrintable(control->objectName()));
+        }
+        QCOMPARE(accessibleText(f.control("txtPunkte"), QAccessible::Name), QStringLiteral("Punkte"));
+        QCOMPARE(accessibleText(f.control("Command2"), QAccessible::Description),
+                 QStringLiteral("Zufallstier"));
+    }
+};
+
+QTEST_MAIN(HelpLineTest)
+#include "test_help_line.moc"

@@ -1,0 +1,258 @@
+// SPDX-FileCopyrightText: 2026 The Wuselwort developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Just beyond one second: the clock steps once the second has passed.
+constexpr auto oneStep = 1001ms;
+
+QString sortedLetters(QString text)
+{
+    std::sort(text.begin(), text.end());
+    return text;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void startsWithTheSortedInitialText()
+    {
+        WindowFixture f;
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Wuselwort"));
+        QCOMPARE(f.window.size(), QSize(1005, 679));
+        QCOMPARE(f.window.palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(f.textOf("txtSortiert"), QStringLiteral("~~~~~ESZaacdeeeefhiilnnnnorsssssstun"));
+        QCOMPARE(f.textOf("txtSuchwort"), QStringLiteral("Er stand auf seines Schlosses Zinnen"));
+        QCOMPARE(f.textOf("txtAusgabe"), QString());
+        QCOMPARE(f.textOf("txtPunkte"), QStringLiteral("Punkte"));
+        QCOMPARE(f.textOf("txtHilfe"), QStringLiteral("Hilfe"));
+        QCOMPARE(f.textOf("Text1"), QStringLiteral("5"));
+        QVERIFY(f.control<QLineEdit>("Text1")->isReadOnly());
+        const auto *speed = f.control<QScrollBar>("HScroll1");
+        QCOMPARE(speed->value(), 5);
+        QCOMPARE(speed->minimum(), 1);
+        QCOMPARE(speed->maximum(), 5);
+
+        for (const char *hidden : {"txtSuchwort", "cmdSortieren", "cmdZweiter", "txtTiere"})
+            QVERIFY2(!f.shown(hidden), hidden);
+        for (const char *visible : {"cmdErster", "cmdLetzter", "Command2", "picSchlange", "Image1"})
+            QVERIFY2(f.shown(visible), visible);
+        QVERIFY(f.control<QCheckBox>("chkGrossbuchstaben")->isChecked());
+        QVERIFY(f.control<QCheckBox>("chkLetzter")->isChecked());
+        QVERIFY(!f.control<QCheckBox>("chkMax")->isChecked());
+        QVERIFY(!f.control<QCheckBox>("chkStop")->isChecked());
+
+        QVERIFY(f.window.text(Field::txtTiere) == builtInAnimalList());
+        QCOMPARE(f.control<QLabel>("imgSchlange")->pixmap().size(), QSize(65, 590));
+        QCOMPARE(f.control<QLabel>("Image1")->pixmap().size(), QSize(809, 467));
+        QVERIFY(!f.window.windowIcon().availableSizes().isEmpty());
+        QCOMPARE(f.control("imgSchlange")->y(), 40);
+        QCOMPARE(f.window.snakeTop(),
+                 40.0f * 100.0f / static_cast<float>(f.control("picSchlangeSurface")->height()));
+    }
+
+    void tabGoesThroughTheControlsInOrder()
+    {
+        WindowFixture f;
+        QApplication::setActiveWindow(&f.window);
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        const QStringList order = {"txtHilfe",   "Command1",  "Command2",   "txtSortiert",
+                                   "Command3",   "cmdEnde",   "Command4",   "cmdMischen",
+                                   "txtAusgabe", "chkMax",    "chkLetzter", "chkGrossbuchstaben",
+                                   "HScroll1",   "Text1",     "cmdErster",  "cmdLetzter",
+                                   "chkStop",    "txtPunkte", "txtHilfe"};
+        QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
+        for (qsizetype i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), order.at(i));
+        }
+    }
+
+    void mischenBeforeTheFirstPuzzleScramblesTheInitialText()
+    {
+        WindowFixture f;
+        f.click("cmdMischen");
+        QCOMPARE(sortedLetters(f.textOf("txtAusgabe")),
+                 sortedLetters(QStringLiteral("Er stand auf seines Schlosses Zinnen")));
+    }
+
+    void playsAWholePuzzle()
+    {
+        WindowFixture f;
+        f.click("chkGrossbuchstaben");
+        f.click("chkLetzter");
+        f.nextAnimal(QStringLiteral("Elefant"));
+        f.click("Command2");
+        QCOMPARE(f.textOf("txtSuchwort"), QStringLiteral("Elefant"));
+        QVERIFY(!f.shown("txtSuchwort"));
+        QCOMPARE(f.textOf("txtPunkte"), QStringLiteral("5"));
+        QCOMPARE(f.textOf("txtSortiert"), QStringLiteral("aeeflnt"));
+        QVERIFY(f.shown("cmdErster") && !f.shown("cmdZweiter") && !f.shown("cmdLetzter"));
+
+        f.time.advance(0ms);
+        QCOMPARE(sortedLetters(f.textOf("txtAusgabe")), QStringLiteral("aeeflnt"));
+        QCOMPARE(f.window.snakeTop(), 11.0f);
+
+        f.click("cmdErster");
+        QCOMPARE(f.textOf("txtSortiert"), QStringLiteral("aeeflnt     E"));
+        QCOMPARE(f.textOf("txtPunkte"), QStringLiteral(" 4"));
+        QVERIFY(!f.shown("cmdErster") && f.shown("cmdZweiter"));
+
+        f.time.advance(oneStep);
+        QCOMPARE(f.window.snakeTop(), 12.0f);
+        f.click("cmdZweiter");
+        QCOMPARE(f.textOf("txtSortiert"), QStringLiteral("aeeflnt     El"));
+        QCOMPARE(f.textOf("txtPunkte"), QStringLiteral(" 3"));
+        QVERIFY(f.shown("cmdLetzter"));
+        f.click("cmdLetzter");
+        QCOMPARE(f.textOf("txtSortiert"), QStringLiteral("aeeflnt     El. . . . t"));
+        QCOMPARE(f.textOf("txtPunkte"), QStringLiteral(" 2"));
+        QVERIFY(!f.shown("cmdErster") && !f.shown("cmdZweiter") && !f.shown("cmdLetzter"));
+
+        f.click("Command1");
+        QVERIFY(f.shown("txtSuchwort") && f.shown("cmdSortieren"));
+        QCOMPARE(f.window.snakeTop(), 10.0f);
+        QCOMPARE(f.control("txtPunkte")->y(), 0);
+        f.time.advance(oneStep);
+        QVERIFY(!f.time.armed);
+        QCOMPARE(f.window.snakeTop(), 10.0f);
+        QCOMPARE(f.textOf("txtPunkte"), QStringLiteral(" 2"));
+
+        auto *solution = f.control<QLineEdit>("txtSuchwort");
+        solution->selectAll();
+        QTest::keyClicks(solution, QStringLiteral("Eisb"));
+        QTest::sendKeyEvent(QTest::Click, solution, Qt::Key_Adiaeresis, QStringLiteral("ä"), Qt::NoModifier);
+        QTest::keyClick(solution, Qt::Key_R);
+        f.click("cmdSortieren");
+        QCOMPARE(f.textOf("txtSortiert"), QStringLiteral("beirsä"));
+        f.click("chkLetzter");
+        f.click("cmdSortieren");
+        QCOMPARE(f.textOf("txtSortiert"), QStringLiteral("beisär"));
+    }
+
+    void clockRunsInVirtualTime_data()
+    {
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<int>("deductionStep");
+        QTest::addColumn<int>("lastStep");
+        QTest::newRow("1 (short)") << 1 << 5 << 10;
+        QTest::newRow("3") << 3 << 9 << 18;
+        QTest::newRow("4") << 4 << 14 << 30;
+        QTest::newRow("5 (long)") << 5 << 41 << 90;
+    }
+
+    void clockRunsInVirtualTime()
+    {
+        QFETCH(int, speed);
+        QFETCH(int, deductionStep);
+        QFETCH(int, lastStep);
+        WindowFixture f;
+        auto *bar = f.control<QScrollBar>("HScroll1");
+        for (int i = bar->value(); i > speed; --i)
+            QTest::keyClick(bar, Qt::Key_Left);
+        QCOMPARE(f.textOf("Text1"), QString::number(speed));
+
+        f.nextAnimal(QStringLiteral("Elefant"));
+        f.click("Command2");
+        const int frame = f.control("picSchlangeSurface")->height();
+        for (int step = 1; step < lastStep; ++step) {
+            f.time.advance(step == 1 ? 0ms : oneStep);
+            const float top = 10.0f + static_cast<float>(step * (11 - 2 * speed));
+            QCOMPARE(f.window.snakeTop(), top);
+            QCOMPARE(f.control("imgSchlange")->y(), qRound(top * static_cast<float>(frame) / 100.0f));
+            QCOMPARE(f.control("txtPunkte")->y(), qRound((top - 10.0f) * static_cast<float>(frame) / 100.0f));
+            QCOMPARE(f.textOf("txtPunkte"),
+                     step < deductionStep ? QStringLiteral("5") : QStringLiteral(" 3"));
+        }
+        QVERIFY(!f.shown("txtSuchwort"));
+        f.time.advance(oneStep);
+        QCOMPARE(f.textOf("txtPunkte"), QStringLiteral("0"));
+        QCOMPARE(f.window.snakeTop(), 10.0f);
+        QCOMPARE(f.control("txtPunkte")->y(), 0);
+        QVERIFY(f.shown("txtSuchwort") && f.shown("cmdSortieren"));
+        QVERIFY(!f.time.armed);
+    }
+
+    void snakeFrameScale_data()
+    {
+        QTest::addColumn<float>("top");
+        QTest::addColumn<double>("share");
+        QTest::newRow("top edge") << 0.0f << 0.0;
+        QTest::newRow("start of a puzzle") << 10.0f << 0.1;
+        QTest::newRow("half time") << 50.0f << 0.5;
+        QTest::newRow("bottom") << 100.0f << 1.0;
+    }
+
+    void snakeFrameScale()
+    {
+        QFETCH(float, top);
+        QFETCH(double, share);
+        WindowFixture f;
+        const QWidget *snake = f.control("imgSchlange");
+        f.window.setSnakeTop(top);
+        QCOMPARE(f.window.snakeTop(), top);
+        QCOMPARE(snake->y(), qRound(share * snake->parentWidget()->height()));
+        QCOMPARE(snake->visibleRegion().isEmpty(), top >= 100.0f);
+    }
+
+    void resizingMovesNothing()
+    {
+        WindowFixture f;
+        const QList<QWidget *> controls = f.window.findChildren<QWidget *>();
+        QList<QRect> before;
+        for (const QWidget *control : controls)
+            before.append(control->geometry());
+        f.window.resize(1400, 900);
+        f.window.resize(600, 400);
+        for (qsizetype i = 0; i < controls.size(); ++i)
+            QCOMPARE(controls.at(i)->geometry(), before.at(i));
+    }
+
+    void endingDuringARunStopsEverything_data()
+    {
+        QTest::addColumn<bool>("byButton");
+        QTest::newRow("Ende") << true;
+        QTest::newRow("window frame") << false;
+    }
+
+    void endingDuringARunStopsEverything()
+    {
+        QFETCH(bool, byButton);
+        WindowFixture f;
+        f.nextAnimal(QStringLiteral("Dinosaurier"));
+        f.click("Command2");
+        f.time.advance(0ms);
+        f.time.advance(oneStep);
+        QVERIFY(f.time.armed);
+        if (byButton)
+            f.click("cmdEnde");
+        else
+            f.window.close();
+        QVERIFY(!f.window.isVisible());
+        QVERIFY(!f.time.armed);
+        const float top = f.window.snakeTop();
+        const QString letters = f.textOf("txtAusgabe");
+        f.time.advance(10s);
+        QCOMPARE(f.window.snakeTop(), top);
+        QCOMPARE(f.textOf("txtAusgabe"), letters);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"

@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 The Wuselwort developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "data/animal_list.h"
+#include "platform/cp1252.h"
+#include "tests/core/fakes.h"
+#include "window/main_window.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+// The real window on scripted draws and virtual time.
+struct WindowFixture {
+    ScriptedRandom random;
+    FakeTime time;
+    MainWindow window{random, time, time};
+
+    WindowFixture() { window.show(); }
+
+    template <typename T = QWidget> T *control(const char *name) const
+    {
+        return window.findChild<T *>(QLatin1String(name));
+    }
+    QString textOf(const char *name) const { return control<QLineEdit>(name)->text(); }
+    bool shown(const char *name) const { return control(name)->isVisibleTo(&window); }
+    void click(const char *name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+
+    // The next "Tier" draws this name of the built-in list.
+    void nextAnimal(const QString &name)
+    {
+        const Text &list = builtInAnimalList();
+        const auto lineFeed = static_cast<long>(list.find("\n" + toCp1252(name) + "\r\n"));
+        random.script = {drawFor(lineFeed + 1, static_cast<long>(list.size()) - 10)};
+    }
+};

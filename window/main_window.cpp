@@ -1,0 +1,233 @@
+// SPDX-FileCopyrightText: 2026 The Wuselwort developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/main_window.h"
+
+#include "data/animal_list.h"
+#include "platform/clock.h"
+#include "platform/cp1252.h"
+#include "ui_main_window.h"
+#include "window/help_line.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include <utility>
+
+namespace {
+
+// The snake frame's inner area is 100 units high, whatever its pixels.
+constexpr float snakeFrameScale = 100.0f;
+constexpr float twipsPerPixel = 15.0f;
+
+} // namespace
+
+MainWindow::MainWindow(Random &random, Clock &clock, Timer &timer, QWidget *parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::MainWindow>()), timer_(timer),
+      animalList_(builtInAnimalList()), game_(*this, random, clock, timer)
+{
+    ui_->setupUi(this);
+    // The window is white, the panel keeps the platform's colours.
+    QPalette panel = ui_->Picture1->palette();
+    panel.setColor(QPalette::Window, palette().color(QPalette::Button));
+    ui_->Picture1->setPalette(panel);
+    ui_->picSchlange->setBackgroundRole(QPalette::Base);
+    ui_->txtTiere->setPlainText(fromCp1252(animalList_));
+    setWindowIcon(QIcon(QStringLiteral(":/data/smiley.ico")));
+    ui_->imgSchlange->setPixmap(QPixmap(QStringLiteral(":/data/schlange.bmp")));
+    ui_->Image1->setPixmap(QPixmap(QStringLiteral(":/data/tiere.bmp")));
+    snakeTop_ = static_cast<float>(ui_->imgSchlange->y()) * snakeFrameScale /
+                static_cast<float>(ui_->picSchlangeSurface->height());
+    ui_->txtHilfe->setFocus();
+    move(screen()->availableGeometry().center() - rect().center());
+
+    connectHandlers();
+    installHelpLine();
+    game_.Form_Load();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectHandlers()
+{
+    const std::pair<QPushButton *, void (Game::*)()> clicks[] = {
+        {ui_->Command2, &Game::Command2_Click},         {ui_->cmdMischen, &Game::cmdMischen_Click},
+        {ui_->cmdSortieren, &Game::cmdSortieren_Click}, {ui_->cmdErster, &Game::cmdErster_Click},
+        {ui_->cmdZweiter, &Game::cmdZweiter_Click},     {ui_->cmdLetzter, &Game::cmdLetzter_Click},
+        {ui_->Command1, &Game::Command1_Click},         {ui_->Command3, &Game::Command3_Click},
+        {ui_->Command4, &Game::Command4_Click},         {ui_->cmdEnde, &Game::cmdEnde_Click},
+    };
+    for (const auto &[button, handler] : clicks)
+        connect(button, &QPushButton::clicked, this, [this, handler = handler] { (game_.*handler)(); });
+    connect(ui_->HScroll1, &QScrollBar::valueChanged, this, [this] { game_.HScroll1_Change(); });
+    connect(ui_->chkLetzter, &QCheckBox::toggled, this, [this] { chkLetzter_Click(); });
+}
+
+void MainWindow::installHelpLine()
+{
+    for (const HelpSentence &row : helpSentences) {
+        auto *control = findChild<QWidget *>(QLatin1String(row.control));
+        const QString sentence = QString::fromUtf8(row.sentence);
+        help_.insert(control, sentence);
+        control->setAccessibleDescription(sentence);
+    }
+    // The panel's inner area and the rectangle drawn on it are the panel.
+    help_.insert(ui_->Picture1Surface, help_.value(ui_->Picture1));
+    ui_->Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QList<QWidget *> tracked = help_.keys();
+    tracked.append(ui_->Image1);
+    for (QWidget *control : tracked) {
+        control->setMouseTracking(true);
+        control->installEventFilter(this);
+    }
+    // The scroll bar and the solution field have no sentence of their own, but
+    // a screen reader should still say what they are for.
+    ui_->HScroll1->setAccessibleDescription(help_.value(ui_->Label1));
+    ui_->txtSuchwort->setAccessibleDescription(help_.value(ui_->cmdSortieren));
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        auto *control = static_cast<QWidget *>(watched);
+        const QPointF position = static_cast<QMouseEvent *>(event)->position();
+        // A move that a child did not take reaches its container as well, but
+        // it happened over the child.
+        if (control->childAt(position.toPoint()) == nullptr) {
+            if (control == ui_->Image1)
+                Image1_MouseMove(static_cast<float>(position.x()) * twipsPerPixel,
+                                 static_cast<float>(position.y()) * twipsPerPixel);
+            else
+                ui_->txtHilfe->setText(help_.value(control));
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::chkLetzter_Click()
+{
+    ui_->txtHilfe->setText(help_.value(ui_->chkLetzter));
+}
+
+void MainWindow::Image1_MouseMove([[maybe_unused]] float x, [[maybe_unused]] float y)
+{
+    ui_->txtHilfe->setText(QStringLiteral("Diese und weitere Tiere kommen vor!"));
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Nothing of a running clock may outlive the window.
+    timer_.stop();
+    event->accept();
+}
+
+void MainWindow::endProgram()
+{
+    close();
+}
+
+QLineEdit *MainWindow::lineEdit(Field field) const
+{
+    switch (field) {
+    case Field::txtSuchwort:
+        return ui_->txtSuchwort;
+    case Field::txtSortiert:
+        return ui_->txtSortiert;
+    case Field::txtAusgabe:
+        return ui_->txtAusgabe;
+    case Field::txtPunkte:
+        return ui_->txtPunkte;
+    case Field::txtHilfe:
+        return ui_->txtHilfe;
+    case Field::Text1:
+        return ui_->Text1;
+    case Field::txtTiere:
+        break;
+    }
+    return nullptr;
+}
+
+Text MainWindow::text(Field field) const
+{
+    if (field == Field::txtTiere)
+        return animalList_;
+    return toCp1252(lineEdit(field)->text());
+}
+
+void MainWindow::setText(Field field, const Text &text)
+{
+    if (field == Field::txtTiere) {
+        animalList_ = text;
+        ui_->txtTiere->setPlainText(fromCp1252(text));
+        return;
+    }
+    lineEdit(field)->setText(fromCp1252(text));
+}
+
+QWidget *MainWindow::widget(Shown control) const
+{
+    switch (control) {
+    case Shown::cmdErster:
+        return ui_->cmdErster;
+    case Shown::cmdZweiter:
+        return ui_->cmdZweiter;
+    case Shown::cmdLetzter:
+        return ui_->cmdLetzter;
+    case Shown::cmdSortieren:
+        return ui_->cmdSortieren;
+    case Shown::txtSuchwort:
+        return ui_->txtSuchwort;
+    }
+    return nullptr;
+}
+
+void MainWindow::setVisible(Shown control, bool visible)
+{
+    widget(control)->setVisible(visible);
+}
+
+QCheckBox *MainWindow::checkBox(Box box) const
+{
+    switch (box) {
+    case Box::chkGrossbuchstaben:
+        return ui_->chkGrossbuchstaben;
+    case Box::chkLetzter:
+        return ui_->chkLetzter;
+    case Box::chkMax:
+        return ui_->chkMax;
+    case Box::chkStop:
+        return ui_->chkStop;
+    }
+    return nullptr;
+}
+
+int MainWindow::value(Box box) const
+{
+    return checkBox(box)->isChecked() ? 1 : 0;
+}
+
+int MainWindow::speed() const
+{
+    return ui_->HScroll1->value();
+}
+
+int MainWindow::snakeFramePixels(float top) const
+{
+    return qRound(top * static_cast<float>(ui_->picSchlangeSurface->height()) / snakeFrameScale);
+}
+
+float MainWindow::snakeTop() const
+{
+    return snakeTop_;
+}
+
+void MainWindow::setSnakeTop(float top)
+{
+    snakeTop_ = top;
+    ui_->imgSchlange->move(ui_->imgSchlange->x(), snakeFramePixels(top));
+}
+
+void MainWindow::setScoreTop(float top)
+{
+    ui_->txtPunkte->move(ui_->txtPunkte->x(), snakeFramePixels(top));
+}
