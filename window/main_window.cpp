@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/cp1252.h"
 #include "ui_main_window.h"
+#include "window/animal_map.h"
 #include "window/help_line.h"
 
 #include <QCloseEvent>
@@ -109,10 +110,7 @@ void MainWindow::chkLetzter_Click()
     ui_->txtHilfe->setText(help_.value(ui_->chkLetzter));
 }
 
-void MainWindow::Image1_MouseMove([[maybe_unused]] float x, [[maybe_unused]] float y)
-{
-    ui_->txtHilfe->setText(QStringLiteral("Diese und weitere Tiere kommen vor!"));
-}
+void MainWindow::Image1_MouseMove(float x, float y) { ui_->txtHilfe->setText(animalAt(x, y)); }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {

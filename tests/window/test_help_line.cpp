@@ -73,6 +73,8 @@ private slots:
         at("frame of Picture1", {9, 100}, QString());
         at("inside Shape1", {455, 150}, QString());
         at("outline of Shape1", {450, 120}, QString());
+        at("rooster on Image1", {168 + 96, 184 + 252}, QStringLiteral("Hahn"));
+        at("chick on Image1", {168 + 61, 184 + 270}, QStringLiteral("Diese und weitere Tiere kommen vor!"));
         at("top strip of Image1, under Picture1", {572, 195}, QString());
         at("bottom strip of Image1, under txtHilfe", {572, 645}, untouched);
         at("free part of picSchlange", {12, 400}, untouched);
