@@ -24,4 +24,7 @@ DrawnName nameAt(const Text &list, long startPosition)
     return {position, zaehler};
 }
 
-Text nameText(const Text &list, const DrawnName &drawn) { return text::mid(list, drawn.position, drawn.zaehler - 1); }
+Text nameText(const Text &list, const DrawnName &drawn)
+{
+    return text::mid(list, drawn.position, drawn.zaehler - 1);
+}

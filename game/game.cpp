@@ -189,10 +189,22 @@ void Game::Command3_Click()
     UhrLaufen();
 }
 
-void Game::Command4_Click() { state_.Abbruch = 1; }
+void Game::Command4_Click()
+{
+    state_.Abbruch = 1;
+}
 
-void Game::HScroll1_Change() { controls_.setText(Field::Text1, numbers::plainText(controls_.speed())); }
+void Game::HScroll1_Change()
+{
+    controls_.setText(Field::Text1, numbers::plainText(controls_.speed()));
+}
 
-void Game::cmdEnde_Click() { controls_.endProgram(); }
+void Game::cmdEnde_Click()
+{
+    controls_.endProgram();
+}
 
-void Game::UhrLaufen() { uhr_.startRun(); }
+void Game::UhrLaufen()
+{
+    uhr_.startRun();
+}

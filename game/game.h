@@ -30,7 +30,7 @@ public:
     void Command3_Click();     // "weiter"
     void Command4_Click();     // "stop"
     void HScroll1_Change();
-    void cmdEnde_Click();      // "Ende"
+    void cmdEnde_Click(); // "Ende"
 
     const PuzzleState &state() const { return state_; }
     const ThinkingClock &clock() const { return uhr_; }

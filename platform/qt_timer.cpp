@@ -12,7 +12,10 @@ QtTimer::QtTimer()
     });
 }
 
-void QtTimer::setCallback(std::function<void()> callback) { callback_ = std::move(callback); }
+void QtTimer::setCallback(std::function<void()> callback)
+{
+    callback_ = std::move(callback);
+}
 
 void QtTimer::start(std::chrono::nanoseconds delay)
 {
@@ -21,4 +24,7 @@ void QtTimer::start(std::chrono::nanoseconds delay)
     timer_.start(std::max(milliseconds, std::chrono::milliseconds::zero()));
 }
 
-void QtTimer::stop() { timer_.stop(); }
+void QtTimer::stop()
+{
+    timer_.stop();
+}

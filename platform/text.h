@@ -17,14 +17,23 @@ namespace text {
 Text mid(const Text &text, long start, long length);
 
 // The single character at a position, or the empty text where there is none.
-inline Text charAt(const Text &text, long position) { return mid(text, position, 1); }
+inline Text charAt(const Text &text, long position)
+{
+    return mid(text, position, 1);
+}
 
-inline long length(const Text &text) { return static_cast<long>(text.size()); }
+inline long length(const Text &text)
+{
+    return static_cast<long>(text.size());
+}
 
 // Code of the character at a position (0 to 255); 0 where there is none.
 int codeAt(const Text &text, long position);
 
-inline Text fromCode(int code) { return Text(1, static_cast<char>(static_cast<unsigned char>(code))); }
+inline Text fromCode(int code)
+{
+    return Text(1, static_cast<char>(static_cast<unsigned char>(code)));
+}
 
 // Lowering a capital: "A" to "Z" and the capital umlauts gain 32; every other
 // code, "ß" among them, stays as it is.

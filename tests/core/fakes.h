@@ -20,8 +20,10 @@ struct FakeControls final : Controls {
                                 {Field::txtHilfe, "Hilfe"},
                                 {Field::txtTiere, builtInAnimalList()},
                                 {Field::Text1, "5"}};
-    std::map<Shown, bool> visible{{Shown::cmdErster, true},    {Shown::cmdZweiter, false},
-                                  {Shown::cmdLetzter, true},   {Shown::cmdSortieren, true},
+    std::map<Shown, bool> visible{{Shown::cmdErster, true},
+                                  {Shown::cmdZweiter, false},
+                                  {Shown::cmdLetzter, true},
+                                  {Shown::cmdSortieren, true},
                                   {Shown::txtSuchwort, true}};
     std::map<Box, int> values{
         {Box::chkGrossbuchstaben, 1}, {Box::chkLetzter, 1}, {Box::chkMax, 0}, {Box::chkStop, 0}};

@@ -4,6 +4,7 @@
 
 #include "fakes.h"
 #include "game/game.h"
+#include "game/letters.h"
 
 #include <QByteArray>
 
