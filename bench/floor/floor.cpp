@@ -93,27 +93,17 @@ QWidget *create(const Control &control, QWidget *parent)
         widget = frame;
         break;
     }
-    case Kind::Button:
-        widget = new QPushButton(control.text, parent);
-        break;
-    case Kind::Check:
-        widget = new QCheckBox(control.text, parent);
-        break;
-    case Kind::Edit:
-        widget = new QLineEdit(control.text, parent);
-        break;
-    case Kind::Label:
-        widget = new QLabel(control.text, parent);
-        break;
+    case Kind::Button: widget = new QPushButton(control.text, parent); break;
+    case Kind::Check: widget = new QCheckBox(control.text, parent); break;
+    case Kind::Edit: widget = new QLineEdit(control.text, parent); break;
+    case Kind::Label: widget = new QLabel(control.text, parent); break;
     case Kind::Scroll: {
         auto *bar = new QScrollBar(Qt::Horizontal, parent);
         bar->setRange(1, 5);
         widget = bar;
         break;
     }
-    case Kind::List:
-        widget = new QPlainTextEdit(control.text, parent);
-        break;
+    case Kind::List: widget = new QPlainTextEdit(control.text, parent); break;
     case Kind::Line: {
         auto *line = new QFrame(parent);
         line->setFrameShape(QFrame::VLine);

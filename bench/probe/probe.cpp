@@ -166,8 +166,8 @@ Usage usage(pid_t pid)
         long long onCpu = 0;
         if (schedstat >> onCpu)
             total.cpuNanoseconds += onCpu;
-        total.switches += statusField(task + "/status", "voluntary_ctxt_switches")
-            + statusField(task + "/status", "nonvoluntary_ctxt_switches");
+        total.switches += statusField(task + "/status", "voluntary_ctxt_switches") +
+                          statusField(task + "/status", "nonvoluntary_ctxt_switches");
     }
     closedir(dir);
     return total;
@@ -227,7 +227,8 @@ struct Run {
         int x = 0;
         int y = 0;
         Window child = 0;
-        XTranslateCoordinates(display, window, root, options.click->first, options.click->second, &x, &y, &child);
+        XTranslateCoordinates(display, window, root, options.click->first, options.click->second, &x, &y,
+                              &child);
         XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
         XTestFakeButtonEvent(display, 1, True, CurrentTime);
         XTestFakeButtonEvent(display, 1, False, CurrentTime);
@@ -239,8 +240,8 @@ struct Run {
 
     bool done() const
     {
-        return mapped && (!options.click || clicked) && (options.cpuFor <= 0 || cpuMilliseconds)
-            && (!options.memoryAt || peakKilobytes) && stepsDone();
+        return mapped && (!options.click || clicked) && (options.cpuFor <= 0 || cpuMilliseconds) &&
+               (!options.memoryAt || peakKilobytes) && stepsDone();
     }
 
     // The next time at which something is due, or none while waiting for X.
