@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Wuselwort developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds data/smiley.ico, data/schlange.bmp and data/tiere.bmp from the
-# drawings in tools/artwork/own, the openclipart collection and two icons of
-# an npm icon set. The results are committed, so only whoever changes the
+# Builds data/smiley.ico, data/schlange.bmp and data/tiere.bmp, their
+# double-resolution versions data/schlange@2x.png and data/tiere@2x.png and
+# the desktop icons in data/icons/hicolor from the drawings in
+# tools/artwork/own, the openclipart collection and two icons of an npm icon
+# set. The results are committed, so only whoever changes the
 # artwork needs to run this. Running it again gives the same bytes.
 #
 # Usage: tools/make-artwork.sh [PREVIEW_DIR]

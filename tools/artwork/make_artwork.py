@@ -1,12 +1,14 @@
 # SPDX-FileCopyrightText: 2026 The Wuselwort developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Builds the three built-in pictures: smiley.ico, schlange.bmp and tiere.bmp.
+"""Builds the built-in pictures smiley.ico, schlange.bmp and tiere.bmp, their
+double-resolution versions schlange@2x.png and tiere@2x.png for high-density
+screens, and the desktop icons in icons/hicolor.
 
 Usage: make_artwork.py OUTPUT_DIR FLUENT_ICONS_JSON [PREVIEW_DIR]
 
 SVG sources are rasterised with rsvg-convert; everything after that is done
-here with numpy and Pillow, and the BMP and ICO files are written byte by byte,
-so that the output depends on nothing but the sources (no timestamps, no
+here with numpy and Pillow, and the BMP, ICO and PNG files are written byte by
+byte, so that the output depends on nothing but the sources (no timestamps, no
 metadata chunks).
 """
 
@@ -17,6 +19,7 @@ import struct
 import subprocess
 import sys
 import tempfile
+import zlib
 
 import numpy as np
 from PIL import Image, ImageFilter
@@ -28,6 +31,14 @@ from collage import COLLAGE_SIZE, DRAWINGS  # noqa: E402
 HERE = os.path.dirname(os.path.abspath(__file__))
 OWN_DIR = os.path.join(HERE, "own")
 OPENCLIPART_DIR = "/usr/share/openclipart/svg"
+
+# Longest side, in pixels, that a source is ever rendered at.
+MAX_RENDER = 10000
+
+# The name under which the desktop finds the program's icon.
+APP_ID = "de.wuselwort.Wuselwort"
+# Sizes of the desktop icon; 16 and 32 are the icon file's own pixels.
+ICON_SIZES = (16, 32, 48, 256)
 
 # Sources are rendered this many times larger than their rectangle and then
 # reduced, which gives clean anti-aliased lines at the small final size.
@@ -99,23 +110,36 @@ def ico16(images):
     return out
 
 
+def png(image):
+    """A PNG of a grey, RGB or RGBA image with nothing but IHDR, IDAT and IEND."""
+    colour_types = {"L": 0, "RGB": 2, "RGBA": 6}
+    pixels = np.asarray(image, dtype=np.uint8)
+    height, width = pixels.shape[:2]
+    channels = 1 if pixels.ndim == 2 else pixels.shape[2]
+    rows = np.zeros((height, width * channels + 1), dtype=np.uint8)
+    rows[:, 1:] = pixels.reshape(height, width * channels)
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data
+                + struct.pack(">I", zlib.crc32(kind + data)))
+
+    header = struct.pack(">IIBBBBB", width, height, 8, colour_types[image.mode], 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+            + chunk(b"IDAT", zlib.compress(rows.tobytes(), 9)) + chunk(b"IEND", b""))
+
+
 # --------------------------------------------------------------------------
 # Smiley
 
-def smiley(size):
-    """Palette indices and transparency of a smiley of size x size pixels.
-
-    Every pixel gets one flat colour, as 16-colour icons do: the face is decided
-    on an 8 x 8 grid of samples per pixel, a pixel belonging to the shape that
-    covers most of its samples.
-    """
-    black, yellow = 0, 11
+def smiley_coverage(size):
+    """How much of each pixel of a size x size smiley the face and its ink
+    cover (0..1), measured on an 8 x 8 grid of samples per pixel."""
     n = 8
     coords = (np.arange(size * n) + 0.5) / n
     xs, ys = np.meshgrid(coords, coords)
     c = size / 2.0
     r = np.hypot(xs - c, ys - c)
-    line = 2.0 if size >= 32 else 1.0
+    line = size / 16.0
     face = r <= c - 0.25
     outline = face & (r > c - 0.25 - line)
     eye_rx, eye_ry = size * 0.075, size * 0.14
@@ -131,9 +155,38 @@ def smiley(size):
     def share(mask):
         return mask.reshape(size, n, size, n).mean(axis=(1, 3))
 
-    transparent = share(face) < 0.5
-    indices = np.where(share(ink) >= 0.5, black, yellow).astype(np.uint8)
+    return share(face), share(ink)
+
+
+def smiley(size):
+    """Palette indices and transparency of a smiley of size x size pixels.
+
+    Every pixel gets one flat colour, as 16-colour icons do: a pixel belongs
+    to the shape that covers most of it.
+    """
+    black, yellow = 0, 11
+    face, ink = smiley_coverage(size)
+    transparent = face < 0.5
+    indices = np.where(ink >= 0.5, black, yellow).astype(np.uint8)
     return indices, transparent
+
+
+def smiley_flat(size):
+    """The icon file's smiley as an RGBA image, pixel for pixel."""
+    indices, transparent = smiley(size)
+    rgb = np.array(PALETTE16, dtype=np.uint8)[indices]
+    alpha = np.where(transparent, 0, 255).astype(np.uint8)
+    return Image.fromarray(np.dstack([rgb, alpha]), "RGBA")
+
+
+def smiley_smooth(size):
+    """The same smiley with anti-aliased edges, for sizes the icon file lacks."""
+    face, ink = smiley_coverage(size)
+    yellow = np.array(PALETTE16[11], dtype=np.float64)
+    ink_share = np.divide(ink, face, out=np.zeros_like(ink), where=face > 0)
+    rgb = yellow[None, None, :] * (1.0 - ink_share[:, :, None])
+    rgba = np.dstack([rgb, face * 255.0])
+    return Image.fromarray(np.rint(rgba).astype(np.uint8), "RGBA")
 
 
 # --------------------------------------------------------------------------
@@ -174,8 +227,10 @@ def crop_to_content(im):
     return im.crop((int(xs.min()), int(ys.min()), int(xs.max()) + 1, int(ys.max()) + 1))
 
 
-def load_source(source, box_w, box_h, options, fluent, tmp):
-    big = max(box_w, box_h) * OVERSAMPLE * 2
+def load_source(source, box_w, box_h, options, fluent, tmp, scale=1):
+    # Parts of a composed drawing arrive oversampled already; past this size
+    # rendering adds nothing but memory.
+    big = min(max(box_w, box_h) * OVERSAMPLE * 2, MAX_RENDER)
     im = crop_to_content(render_svg(source_path(source, fluent, tmp), big, big))
     if options.get("rotate"):
         im = crop_to_content(im.rotate(options["rotate"], resample=Image.BICUBIC, expand=True))
@@ -184,8 +239,8 @@ def load_source(source, box_w, box_h, options, fluent, tmp):
     if options.get("bold"):
         # Hairlines would vanish at the final size: widen the ink, measured
         # in final pixels, before scaling down.
-        scale = max(im.width / box_w, im.height / box_h)
-        size = 2 * round(options["bold"] * scale / 2) + 1
+        shrink = max(im.width / box_w, im.height / box_h)
+        size = 2 * round(options["bold"] * scale * shrink / 2) + 1
         r, g, b, a = im.split()
         im = Image.merge("RGBA", [ch.filter(ImageFilter.MinFilter(size)) for ch in (r, g, b)]
                          + [a.filter(ImageFilter.MaxFilter(size))])
@@ -247,27 +302,31 @@ def opening(mask, r):
     return ~erode(~erode(mask, r), r)
 
 
-def relief(im, lighten):
+def relief(im, lighten, scale):
     """Grey relief of an RGBA drawing: the drawing's own lines in dark grey,
     its areas in light greys, lit from the top left so that upper-left edges
     turn light and lower-right edges dark. lighten (0..1) says how far large
-    dark areas are lightened. Returns grey (0..255) and alpha."""
+    dark areas are lightened; scale is the picture's resolution relative to
+    the window's pixels, and every distance grows with it. Returns grey
+    (0..255) and alpha."""
     rgba = np.asarray(im, dtype=np.float64) / 255.0
     alpha = rgba[:, :, 3]
     lum = rgba[:, :, 0] * 0.299 + rgba[:, :, 1] * 0.587 + rgba[:, :, 2] * 0.114
     ink = np.where(alpha > 0, 1.0 - lum, 0.0)
     # Large dark areas (silhouettes, black fur) would swallow the relief:
     # their borders keep the dark grey of a line, their insides lighten.
-    thick = blur(opening(ink > 0.5, 2).astype(np.float64), 1)
+    # Blurring twice as far takes four times the passes.
+    passes = scale * scale
+    thick = blur(opening(ink > 0.5, 2 * scale).astype(np.float64), passes)
     base = 1.0 - 0.72 * ink ** 0.85 * (1.0 - lighten * thick)
-    height = blur(alpha, 1) - 0.6 * blur(ink * alpha, 1)
-    p = np.pad(height, 1, mode="edge")
-    shade = p[2:, 2:] - p[:-2, :-2]
+    height = blur(alpha, passes) - 0.6 * blur(ink * alpha, passes)
+    p = np.pad(height, scale, mode="edge")
+    shade = p[2 * scale:, 2 * scale:] - p[:-2 * scale, :-2 * scale]
     grey = np.clip(0.93 * base + 0.55 * shade, 0.0, 1.0)
     return grey * 255.0, alpha
 
 
-def patches(alpha, cell):
+def patches(alpha, cell, scale):
     """A giraffe's coat: darker patches parted by a light network, as a factor
     on the grey. The seeds come from a fixed generator, so the coat is the
     same on every run."""
@@ -277,26 +336,29 @@ def patches(alpha, cell):
              for gy in range(-1, h // cell + 2) for gx in range(-1, w // cell + 2)]
     ys, xs = np.mgrid[0:h, 0:w] + 0.5
     dist = np.sort(np.stack([np.hypot(xs - sx, ys - sy) for sx, sy in seeds]), axis=0)
-    network = np.clip((dist[1] - dist[0]) / 1.6, 0.0, 1.0)
-    inside = erode(alpha > 0.5, 1)
+    network = np.clip((dist[1] - dist[0]) / (1.6 * scale), 0.0, 1.0)
+    inside = erode(alpha > 0.5, scale)
     return np.where(inside, 1.0 - 0.22 * network, 1.0)
 
 
-def draw_collage(fluent, tmp):
-    canvas = np.full((COLLAGE_SIZE[1], COLLAGE_SIZE[0]), 255.0)
+def draw_collage(fluent, tmp, scale):
+    """The collage at scale times the window's pixels: every rectangle, line
+    and distance of the 1x picture grows by that factor."""
+    canvas = np.full((COLLAGE_SIZE[1] * scale, COLLAGE_SIZE[0] * scale), 255.0)
     report = []
     for key, source, (x0, x1), (y0, y1), options in DRAWINGS:
+        x0, x1, y0, y1 = x0 * scale, x1 * scale + scale - 1, y0 * scale, y1 * scale + scale - 1
         bw, bh = x1 - x0 + 1, y1 - y0 + 1
-        inset = options.get("inset", 0)
+        inset = options.get("inset", 0) * scale
         iw, ih = bw - 2 * inset, bh - 2 * inset
         if isinstance(source, list):
             im = compose_parts(source, iw, ih, fluent, tmp)
         else:
-            im = load_source(source, iw, ih, options, fluent, tmp)
+            im = load_source(source, iw, ih, options, fluent, tmp, scale)
         im = fit(im, iw, ih, options.get("stretch", 1.35))
-        grey, alpha = relief(im, options.get("lighten", 0.3))
+        grey, alpha = relief(im, options.get("lighten", 0.3), scale)
         if options.get("patches"):
-            grey = grey * patches(alpha, options["patches"])
+            grey = grey * patches(alpha, options["patches"] * scale, scale)
         # Faint anti-aliasing fringes would blur the drawing's outline into
         # the white background; they are dropped, the rest is laid over white.
         alpha = np.where(alpha < 0.12, 0.0, alpha)
@@ -305,10 +367,10 @@ def draw_collage(fluent, tmp):
         region[:] = np.minimum(region, tile)
         if options.get("frame"):
             shade = 205.0
-            canvas[y0, x0:x1 + 1] = shade
-            canvas[y1, x0:x1 + 1] = shade
-            canvas[y0:y1 + 1, x0] = shade
-            canvas[y0:y1 + 1, x1] = shade
+            canvas[y0:y0 + scale, x0:x1 + 1] = shade
+            canvas[y1 - scale + 1:y1 + 1, x0:x1 + 1] = shade
+            canvas[y0:y1 + 1, x0:x0 + scale] = shade
+            canvas[y0:y1 + 1, x1 - scale + 1:x1 + 1] = shade
         report.append((key, (x0, x1, y0, y1), bbox(canvas[y0:y1 + 1, x0:x1 + 1], x0, y0)))
     out = np.rint(canvas).astype(np.uint8)
     rgb = np.repeat(out[:, :, None], 3, axis=2)
@@ -324,6 +386,17 @@ def bbox(region, x0, y0):
 
 # --------------------------------------------------------------------------
 
+def snake_picture(scale):
+    """The snake on white, scale times the window's 65 x 590 pixels."""
+    size = (65 * scale, 590 * scale)
+    snake = render_svg(os.path.join(OWN_DIR, "snake-front.svg"), *size)
+    white = Image.new("RGBA", snake.size, (255, 255, 255, 255))
+    white.alpha_composite(snake)
+    if white.size != size:
+        raise SystemExit("snake drawing has the wrong size: %r" % (white.size,))
+    return white
+
+
 def main():
     out_dir, fluent_json = sys.argv[1], sys.argv[2]
     preview_dir = sys.argv[3] if len(sys.argv) > 3 else None
@@ -332,19 +405,27 @@ def main():
 
     with open(os.path.join(out_dir, "smiley.ico"), "wb") as f:
         f.write(ico16([smiley(32), smiley(16)]))
+    for size in ICON_SIZES:
+        icon = smiley_flat(size) if size <= 32 else smiley_smooth(size)
+        icon_dir = os.path.join(out_dir, "icons", "hicolor", "%dx%d" % (size, size), "apps")
+        os.makedirs(icon_dir, exist_ok=True)
+        with open(os.path.join(icon_dir, APP_ID + ".png"), "wb") as f:
+            f.write(png(icon))
 
-    snake = render_svg(os.path.join(OWN_DIR, "snake-front.svg"), 65, 590)
-    white = Image.new("RGBA", snake.size, (255, 255, 255, 255))
-    white.alpha_composite(snake)
-    if white.size != (65, 590):
-        raise SystemExit("snake drawing has the wrong size: %r" % (white.size,))
+    white = snake_picture(1)
     with open(os.path.join(out_dir, "schlange.bmp"), "wb") as f:
         f.write(bmp24(white))
+    with open(os.path.join(out_dir, "schlange@2x.png"), "wb") as f:
+        f.write(png(snake_picture(2).convert("RGB")))
 
     with tempfile.TemporaryDirectory() as tmp:
-        collage, report = draw_collage(fluent, tmp)
+        collage, report = draw_collage(fluent, tmp, 1)
+        collage2x, _ = draw_collage(fluent, tmp, 2)
     with open(os.path.join(out_dir, "tiere.bmp"), "wb") as f:
         f.write(bmp24(collage))
+    with open(os.path.join(out_dir, "tiere@2x.png"), "wb") as f:
+        # The collage is grey: one channel is all it needs.
+        f.write(png(collage2x.convert("L")))
 
     for key, want, got in report:
         print("%-14s box %-22s drawn %s" % (key, want, tuple(int(v) for v in got) if got else None))
