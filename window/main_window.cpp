@@ -21,6 +21,18 @@ namespace {
 constexpr float snakeFrameScale = 100.0f;
 constexpr float twipsPerPixel = 15.0f;
 
+// A built-in picture at the window's size; on a high-density screen its
+// double-resolution version, so that it is drawn sharp instead of enlarged.
+QPixmap picture(const QWidget *window, const QString &name)
+{
+    if (window->devicePixelRatioF() > 1.0) {
+        QPixmap sharp(QStringLiteral(":/data/%1@2x.png").arg(name));
+        sharp.setDevicePixelRatio(2.0);
+        return sharp;
+    }
+    return QPixmap(QStringLiteral(":/data/%1.bmp").arg(name));
+}
+
 } // namespace
 
 MainWindow::MainWindow(Random &random, Clock &clock, Timer &timer, QWidget *parent)
@@ -35,8 +47,8 @@ MainWindow::MainWindow(Random &random, Clock &clock, Timer &timer, QWidget *pare
     ui_->picSchlange->setBackgroundRole(QPalette::Base);
     ui_->txtTiere->setPlainText(fromCp1252(animalList_));
     setWindowIcon(QIcon(QStringLiteral(":/data/smiley.ico")));
-    ui_->imgSchlange->setPixmap(QPixmap(QStringLiteral(":/data/schlange.bmp")));
-    ui_->Image1->setPixmap(QPixmap(QStringLiteral(":/data/tiere.bmp")));
+    ui_->imgSchlange->setPixmap(picture(this, QStringLiteral("schlange")));
+    ui_->Image1->setPixmap(picture(this, QStringLiteral("tiere")));
     snakeTop_ = static_cast<float>(ui_->imgSchlange->y()) * snakeFrameScale /
                 static_cast<float>(ui_->picSchlangeSurface->height());
     ui_->txtHilfe->setFocus();

@@ -59,8 +59,13 @@ private slots:
         QVERIFY(!f.control<QCheckBox>("chkStop")->isChecked());
 
         QVERIFY(f.window.text(Field::txtTiere) == builtInAnimalList());
-        QCOMPARE(f.control<QLabel>("imgSchlange")->pixmap().size(), QSize(65, 590));
-        QCOMPARE(f.control<QLabel>("Image1")->pixmap().size(), QSize(809, 467));
+        const qreal sharpness = f.window.devicePixelRatio() > 1.0 ? 2.0 : 1.0;
+        for (const auto &[name, size] : {std::pair{"imgSchlange", QSize(65, 590)},
+                                         std::pair{"Image1", QSize(809, 467)}}) {
+            const QPixmap pixmap = f.control<QLabel>(name)->pixmap();
+            QCOMPARE(pixmap.deviceIndependentSize(), QSizeF(size));
+            QCOMPARE(pixmap.devicePixelRatio(), sharpness);
+        }
         QVERIFY(!f.window.windowIcon().availableSizes().isEmpty());
         QCOMPARE(f.control("imgSchlange")->y(), 40);
         QCOMPARE(f.window.snakeTop(),
