@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Wuselwort developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the game into a temporary prefix, validates its desktop entry and
+# AppStream metainfo there and checks the installed program through the
+# accessibility tree (tools/a11y-check.sh).
+# Usage: tools/desktop-checks.sh [BUILD_DIR]   (default build-a11y; pass the
+# build directory of tools/test.sh to reuse its build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build-a11y}
+tools/deps.sh $(cat tools/build-deps.txt) desktop-file-utils appstream
+
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j"$(nproc)" --target wuselwort compressed_docs
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+id=de.wuselwort.Wuselwort
+desktop-file-validate "$prefix/share/applications/$id.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
+# The tree check also finds the icon and the desktop entry the metainfo names.
+appstreamcli validate-tree --no-net "$prefix"
+for size in 16x16 32x32 48x48 256x256; do
+  [ -s "$prefix/share/icons/hicolor/$size/apps/$id.png" ] || { echo "icon $size missing" >&2; exit 1; }
+done
+
+tools/a11y-check.sh "$prefix/bin/wuselwort"
