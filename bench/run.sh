@@ -158,6 +158,7 @@ echo
 printf '%-28s%-22s%-22s%-22s%-12s%-12s%s\n' "median (min..max)" game floor "busy floor" game/floor busy/floor target
 row "Start-up to map (ms)" startup_ms 1 1.2
 row "CPU until mapped (ms)" startup_cpu_ms 1 ""
+row "Queued until mapped (ms)" startup_queued_ms 1 ""
 row "Peak resident at 25 s (MB)" peak_kb 1024 1.2
 row "CPU in 10 s of clock (ms)" cpu_ms 1 2
 row "Context switches (/s)" switches_per_s 1 ""

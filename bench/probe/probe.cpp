@@ -4,8 +4,8 @@
 // Starts one program under an X server without a window manager and measures
 // it from outside, without changing what it does:
 // - start-up: from the spawn to the MapNotify of its top-level window, seen
-//   through SubstructureNotify on the root window, and the CPU time that its
-//   threads had spent by then;
+//   through SubstructureNotify on the root window, and the time that its
+//   threads had spent by then on a CPU and waiting for one;
 // - a click at a window-relative point, sent through XTest;
 // - CPU time and context switches of all its threads over a span after the
 //   click, from /proc/PID/task/*/schedstat (nanoseconds; the clock ticks of
@@ -137,6 +137,7 @@ Options parse(int argc, char **argv)
 
 struct Usage {
     long long cpuNanoseconds = 0;
+    long long queuedNanoseconds = 0; // runnable, waiting for a CPU
     long long switches = 0;
 };
 
@@ -164,8 +165,11 @@ Usage usage(pid_t pid)
         const std::string task = tasks + "/" + entry->d_name;
         std::ifstream schedstat(task + "/schedstat");
         long long onCpu = 0;
-        if (schedstat >> onCpu)
+        long long queued = 0;
+        if (schedstat >> onCpu >> queued) {
             total.cpuNanoseconds += onCpu;
+            total.queuedNanoseconds += queued;
+        }
         total.switches += statusField(task + "/status", "voluntary_ctxt_switches") +
                           statusField(task + "/status", "nonvoluntary_ctxt_switches");
     }
@@ -182,7 +186,7 @@ struct Run {
     pid_t pid = 0;
     Clock::time_point spawned;
     std::optional<Clock::time_point> mapped;
-    double startupCpuMilliseconds = 0.0;
+    Usage startup;
     Window window = 0;
     std::optional<Clock::time_point> clicked;
     std::optional<Usage> cpuStart;
@@ -207,7 +211,7 @@ struct Run {
     {
         if (event.type == MapNotify && !mapped && event.xmap.event == root && !event.xmap.override_redirect) {
             mapped = now;
-            startupCpuMilliseconds = usage(pid).cpuNanoseconds / 1e6;
+            startup = usage(pid);
             window = event.xmap.window;
             if (options.steps > 0)
                 XDamageCreate(display, window, XDamageReportRawRectangles);
@@ -316,8 +320,9 @@ struct Run {
 
     void report() const
     {
-        std::printf("startup_ms=%.3f startup_cpu_ms=%.3f", Milliseconds(*mapped - spawned).count(),
-                    startupCpuMilliseconds);
+        std::printf("startup_ms=%.3f startup_cpu_ms=%.3f startup_queued_ms=%.3f",
+                    Milliseconds(*mapped - spawned).count(), startup.cpuNanoseconds / 1e6,
+                    startup.queuedNanoseconds / 1e6);
         if (cpuMilliseconds)
             std::printf(" cpu_ms=%.3f switches_per_s=%.2f", *cpuMilliseconds, *switchesPerSecond);
         if (serverMilliseconds)
