@@ -28,17 +28,14 @@ ThinkingClock::ThinkingClock(Controls &controls, PuzzleState &state, Clock &cloc
 void ThinkingClock::startRun()
 {
     switch (phase_) {
-    case Phase::Idle:
-        break;
+    case Phase::Idle: break;
     case Phase::Starting:
         // Interrupted before its first step: it owes one, and nothing above it
         // holds it back yet.
         ++owedSteps_;
         resumeAt_ = {};
         break;
-    case Phase::Waiting:
-        resumeAt_ = std::max(resumeAt_, deadline_);
-        break;
+    case Phase::Waiting: resumeAt_ = std::max(resumeAt_, deadline_); break;
     case Phase::Resuming:
         // The owed step was about to be taken; it is owed again.
         ++owedSteps_;
@@ -53,11 +50,8 @@ void ThinkingClock::startRun()
 void ThinkingClock::onTimer()
 {
     switch (phase_) {
-    case Phase::Idle:
-        return;
-    case Phase::Resuming:
-        resumeAt_ = {};
-        [[fallthrough]];
+    case Phase::Idle: return;
+    case Phase::Resuming: resumeAt_ = {}; [[fallthrough]];
     case Phase::Starting:
         actions_.reshuffle();
         step();

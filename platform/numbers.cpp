@@ -50,6 +50,9 @@ Text signedText(double value)
     return value >= 0 || std::isnan(value) ? " " + digits : digits;
 }
 
-Text plainText(long value) { return std::to_string(value); }
+Text plainText(long value)
+{
+    return std::to_string(value);
+}
 
 } // namespace numbers
