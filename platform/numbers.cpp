@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/numbers.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 
@@ -22,6 +24,7 @@ double valueOf(const Text &text)
     const std::size_t digitsFrom = i;
     while (isDigit(i))
         ++i;
+    const std::size_t digitsTo = i;
     bool anyDigit = i > digitsFrom;
     if (i < text.size() && text[i] == '.') {
         const std::size_t fractionFrom = ++i;
@@ -35,8 +38,16 @@ double valueOf(const Text &text)
     const char *first = text.data() + start + (text[start] == '+' ? 1 : 0);
     double value = 0.0;
     const auto [end, error] = std::from_chars(first, text.data() + i, value);
-    if (error == std::errc::result_out_of_range)
-        return text[start] == '-' ? -HUGE_VAL : HUGE_VAL;
+    if (error == std::errc::result_out_of_range) {
+        // Beyond the range if a digit before the point is not 0, else too
+        // small to tell from 0. The largest value keeps the score a number.
+        const auto whole = text.begin() + static_cast<std::ptrdiff_t>(digitsFrom);
+        const bool tooLarge = std::any_of(whole, text.begin() + static_cast<std::ptrdiff_t>(digitsTo),
+                                          [](char c) { return c != '0'; });
+        if (!tooLarge)
+            return 0.0;
+        return text[start] == '-' ? -DBL_MAX : DBL_MAX;
+    }
     return value;
 }
 
@@ -44,8 +55,10 @@ Text signedText(double value)
 {
     if (value == 0.0)
         value = 0.0; // no "-0"
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    // Fixed notation, since an exponent would not read back; no double
+    // needs more than about 330 characters in it.
+    char buffer[400];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     Text digits(buffer, error == std::errc{} ? end : buffer);
     return value >= 0 || std::isnan(value) ? " " + digits : digits;
 }
