@@ -72,7 +72,9 @@ void ThinkingClock::onTimer()
 void ThinkingClock::step()
 {
     if (controls_.value(Box::chkStop) == 0) {
-        const auto move = static_cast<std::int16_t>(11 - 2 * controls_.speed());
+        // Wide enough for any int speed; a speed outside the bar's range
+        // then moves by the amount wrapped to 16 bits instead of overflowing.
+        const auto move = static_cast<std::int16_t>(11 - 2 * static_cast<std::int64_t>(controls_.speed()));
         controls_.setSnakeTop(controls_.snakeTop() + move);
     }
     controls_.setScoreTop(controls_.snakeTop() - startTop);
