@@ -1,10 +1,22 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Wuselwort developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, builds and runs every test without a display.
+# Installs what is missing, builds and runs every test without a display:
+# once as built for players, once with AddressSanitizer (leaks included) and
+# UndefinedBehaviorSanitizer, then every fuzz target for FUZZ_SECONDS (30) each.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/deps.sh $(cat tools/build-deps.txt)
+export QT_QPA_PLATFORM=offscreen
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
+ctest --test-dir build --output-on-failure -j"$(nproc)"
+
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWUSELWORT_SANITIZE=ON
+cmake --build build-asan -j"$(nproc)"
+ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
+  UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
+
+tools/fuzz.sh "${FUZZ_SECONDS:-30}"
