@@ -27,6 +27,8 @@ done
 [ -s "$workdir/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(cat "$workdir/display")"
 export XDG_RUNTIME_DIR="$workdir"
+# The caller may have chosen a platform without accessibility for its own tests.
+export QT_QPA_PLATFORM=xcb
 
 # The session bus starts the AT-SPI bus and its registry on first use and
 # ends them with the session; the check bounds its own waits, timeout the rest.

@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The Wuselwort developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and runs every test without a display:
-# once as built for players, once with AddressSanitizer (leaks included) and
-# UndefinedBehaviorSanitizer, then every fuzz target for FUZZ_SECONDS (30) each.
+# once as built for players, then the desktop checks on an installed copy,
+# every fuzz target for FUZZ_SECONDS (30) each, and last the tests again with
+# AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/deps.sh $(cat tools/build-deps.txt)
@@ -12,6 +13,8 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+tools/desktop-checks.sh build
+tools/fuzz.sh "${FUZZ_SECONDS:-30}"
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWUSELWORT_SANITIZE=ON
 cmake --build build-asan -j"$(nproc)"
@@ -19,4 +22,3 @@ ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization
   UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
 
-tools/fuzz.sh "${FUZZ_SECONDS:-30}"
