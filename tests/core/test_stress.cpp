@@ -10,7 +10,6 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
-#include <random>
 
 using namespace std::chrono_literals;
 
@@ -88,7 +87,6 @@ enum class Phase { idle, beforeFirstStep, waiting, held, ending, owedStep };
 
 } // namespace
 
-Q_DECLARE_METATYPE(Field)
 Q_DECLARE_METATYPE(Phase)
 
 class TestStress : public QObject {
@@ -141,54 +139,6 @@ private slots:
             t.time.advance(step == 0 ? 0ns : oneStep);
             QCOMPARE(sortedBytes(t.field(Field::txtAusgabe)), letters);
         }
-    }
-
-    void everyCodeInEveryTypedField_data()
-    {
-        QTest::addColumn<Field>("field");
-        QTest::addColumn<QByteArray>("typed");
-        const std::pair<Field, const char *> fields[] = {{Field::txtSuchwort, "solution"},
-                                                         {Field::txtSortiert, "sorted line"},
-                                                         {Field::txtPunkte, "score"}};
-        for (const auto &[field, name] : fields) {
-            for (int code = 0; code < 256; ++code)
-                QTest::addRow("%s, code %d", name, code) << field << QByteArray(1, static_cast<char>(code));
-            QByteArray every;
-            for (int code = 0; code < 256; ++code)
-                every += static_cast<char>(code);
-            QTest::addRow("%s, every code", name) << field << every;
-        }
-    }
-    // Mode 4 after the reveal, as a player who types and then buys every hint.
-    void everyCodeInEveryTypedField()
-    {
-        QFETCH(Field, field);
-        QFETCH(QByteArray, typed);
-        GameFixture t;
-        t.puzzle("Elefant", 0, 0);
-        t.game.Command1_Click();
-        t.time.advance(oneStep);
-        t.controls.texts[field] = typed.toStdString();
-        const QByteArray solution = t.field(Field::txtSuchwort);
-        const QByteArray line = t.field(Field::txtSortiert);
-        const char first = t.field(Field::txtPunkte)[0];
-
-        QCOMPARE(pressEveryHint(t), 3);
-        QCOMPARE(t.field(Field::txtSuchwort), solution);
-        const QByteArray tail = field != Field::txtSuchwort ? gap + "El. . . . t"
-                                : typed.size() == 1         ? gap + typed + typed
-                                                            : gap + typed.left(2) + allDots + typed.right(1);
-        QCOMPARE(t.field(Field::txtSortiert), line + tail);
-        const int score = (first >= '0' && first <= '9' ? first - '0' : 0) - 3;
-        QCOMPARE(t.field(Field::txtPunkte), (score < 0 ? "" : " ") + QByteArray::number(score));
-
-        // The sort lowers capitals only on its way, so compare up to case.
-        t.game.cmdSortieren_Click();
-        const QByteArray head = solution.left(maxWord);
-        QCOMPARE(sortedBytes(loweredBytes(t.field(Field::txtSortiert))),
-                 sortedBytes(loweredBytes(head).replace(' ', '~')));
-        t.game.cmdMischen_Click();
-        QCOMPARE(sortedBytes(t.field(Field::txtAusgabe)), sortedBytes(loweredBytes(head)));
     }
 
     void scoresBeyondEveryRangeStayNumbers_data()
@@ -321,68 +271,6 @@ private slots:
         time.advance(0ns);
         QCOMPARE(controls.texts[Field::txtSuchwort], Text("Kuh"));
         QCOMPARE(controls.snake, 11.0f);
-    }
-
-    void hundredThousandStartsDuringRuns_data()
-    {
-        QTest::addColumn<bool>("withTier");
-        QTest::addColumn<bool>("beforeFirstStep");
-        QTest::addColumn<bool>("atRandomInstants");
-        QTest::newRow("weiter, each during a wait") << false << false << false;
-        QTest::newRow("weiter, each before the first step") << false << true << false;
-        QTest::newRow("Tier and weiter at random instants") << true << false << true;
-    }
-    // Starts interrupt runs without nesting calls: the clock stops at once
-    // when no interrupted run owes a step, and otherwise after one second for
-    // each that does; the puzzle shown stays the last one started.
-    void hundredThousandStartsDuringRuns()
-    {
-        QFETCH(bool, withTier);
-        QFETCH(bool, beforeFirstStep);
-        QFETCH(bool, atRandomInstants);
-        constexpr long long starts = 100000;
-        GameFixture t;
-        t.controls.speedValue = 5;
-        t.puzzle("Elefant", 1, 1);
-        t.time.advance(0ns);
-        std::mt19937 dice(4711);
-        for (long long i = 0; i < starts; ++i) {
-            if (withTier && dice() % 2 == 0)
-                t.game.Command2_Click();
-            else
-                t.game.Command3_Click();
-            if (atRandomInstants)
-                t.time.advance(std::chrono::milliseconds(dice() % 1500));
-            else if (!beforeFirstStep)
-                t.time.advance(0ns);
-        }
-        if (withTier) {
-            t.random.script = {drawOf("Kuh")};
-            t.game.Command2_Click();
-        }
-        const long long owed = t.game.clock().owedSteps();
-        // Each start but the first interrupts a run before its first step.
-        if (beforeFirstStep)
-            QCOMPARE(owed, starts - 1);
-        else if (!atRandomInstants)
-            QCOMPARE(owed, 0LL);
-        QVERIFY(owed <= starts);
-        const QByteArray shown = withTier ? QByteArray("Kuh") : QByteArray("Elefant");
-        const QByteArray letters = sortedBytes(shown);
-
-        t.time.advance(0ns);
-        t.game.Command4_Click();
-        long long seconds = 0;
-        while (t.game.clock().running() && seconds <= owed + 2) {
-            t.controls.texts[Field::txtAusgabe] = "";
-            t.time.advance(oneStep);
-            ++seconds;
-            if (t.game.clock().running())
-                QCOMPARE(sortedBytes(t.field(Field::txtAusgabe)), letters);
-        }
-        QVERIFY(!t.game.clock().running());
-        QCOMPARE(t.field(Field::txtSuchwort), shown);
-        QCOMPARE(t.game.clock().owedSteps(), 0LL);
     }
 };
 

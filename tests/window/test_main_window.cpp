@@ -143,6 +143,28 @@ private slots:
         QCOMPARE(f.textOf("txtSortiert"), QStringLiteral("beisär"));
     }
 
+    // Characters that the game's text cannot hold reach it as "?", one each.
+    void foreignCharactersInEveryTypedField()
+    {
+        WindowFixture f;
+        f.click("chkGrossbuchstaben");
+        f.click("chkLetzter");
+        f.nextAnimal(QStringLiteral("Elefant"));
+        f.click("Command2");
+        f.click("Command1");
+        const QString foreign = QStringLiteral("Жук\U0001F98A");
+        for (const char *field : {"txtSuchwort", "txtSortiert", "txtPunkte", "txtAusgabe"})
+            f.control<QLineEdit>(field)->setText(foreign);
+        for (const char *button : {"cmdErster", "cmdZweiter", "cmdLetzter", "cmdMischen"})
+            f.click(button);
+        QCOMPARE(f.textOf("txtSuchwort"), foreign);
+        QCOMPARE(f.textOf("txtSortiert"), QStringLiteral("????     ??. ?"));
+        QCOMPARE(f.textOf("txtAusgabe"), QStringLiteral("????"));
+        QCOMPARE(f.textOf("txtPunkte"), QStringLiteral("-3"));
+        f.click("cmdSortieren");
+        QCOMPARE(f.textOf("txtSortiert"), QStringLiteral("????"));
+    }
+
     void clockRunsInVirtualTime_data()
     {
         QTest::addColumn<int>("speed");
@@ -212,6 +234,8 @@ private slots:
         f.click("Command2");
         f.time.advance(0ms);
         f.time.advance(oneStep);
+        f.click("Command2");
+        f.click("Command3");
         QVERIFY(f.time.armed);
         if (byButton)
             f.click("cmdEnde");
