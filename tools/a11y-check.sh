@@ -18,14 +18,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$workdir/display" 2>/dev/null &
-server=$!
-for _ in $(seq 50); do
-  [ -s "$workdir/display" ] && break
-  sleep 0.1
-done
-[ -s "$workdir/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$workdir/display")"
+. tools/virtual-screen.sh
+start_virtual_screen "$workdir"
 export XDG_RUNTIME_DIR="$workdir"
 # The caller may have chosen a platform without accessibility for its own tests.
 export QT_QPA_PLATFORM=xcb

@@ -21,14 +21,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display number and reports it.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$workdir/display" 2>/dev/null &
-server=$!
-for _ in $(seq 50); do
-  [ -s "$workdir/display" ] && break
-  sleep 0.1
-done
-export DISPLAY=":$(cat "$workdir/display")"
+. tools/virtual-screen.sh
+start_virtual_screen "$workdir"
 
 "$binary" &
 game=$!
