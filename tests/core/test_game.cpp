@@ -19,14 +19,6 @@ class TestGame : public QObject {
     Q_OBJECT
 
 private slots:
-    void startUpSortsTheStartTextAndHidesTheSolution()
-    {
-        GameFixture t;
-        t.game.Form_Load();
-        QCOMPARE(t.field(Field::txtSortiert), QByteArray("~~~~~ESZaacdeeeefhiilnnnnorsssssstun"));
-        QVERIFY(!t.controls.visible[Shown::cmdSortieren] && !t.controls.visible[Shown::txtSuchwort]);
-    }
-
     void newPuzzleChoosesTheHintMode_data()
     {
         QTest::addColumn<int>("grossbuchstaben");
@@ -181,16 +173,6 @@ private slots:
             QVERIFY(t.controls.visible[Shown::txtSuchwort] && t.controls.visible[Shown::cmdSortieren]);
             QVERIFY(t.controls.texts == texts);
         }
-    }
-
-    void speedBarShowsItsValueAndEndEnds()
-    {
-        GameFixture t;
-        t.controls.speedValue = 3;
-        t.game.HScroll1_Change();
-        QCOMPARE(t.field(Field::Text1), QByteArray("3"));
-        t.game.cmdEnde_Click();
-        QVERIFY(t.controls.ended);
     }
 };
 
