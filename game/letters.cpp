@@ -60,16 +60,15 @@ Text sortedLetters(const Text &word, bool keepCapitals, bool lastLetterAtEnd)
     for (long position = 1; position <= laenge; ++position)
         ergebnis += text::fromCode(at(position) == blank ? tilde : at(position));
 
-    if (lastLetterAtEnd) {
-        const Text endbuchstabe = text::charAt(word, laenge);
-        if (text::charAt(ergebnis, laenge) != endbuchstabe) {
-            for (long position = 1; position <= text::length(ergebnis) - 1; ++position) {
-                if (text::charAt(ergebnis, position) == endbuchstabe) {
-                    const Text rest = text::mid(ergebnis, 1, position - 1) +
-                                      text::mid(ergebnis, position + 1, text::length(ergebnis));
-                    ergebnis = rest + endbuchstabe;
-                    break;
-                }
+    // The word's last character, as it stands in the word, moves from its
+    // first place in the line to the end; an empty word has none to move.
+    if (lastLetterAtEnd && laenge > 0) {
+        const char endbuchstabe = word[static_cast<std::size_t>(laenge - 1)];
+        if (ergebnis.back() != endbuchstabe) {
+            const std::size_t position = ergebnis.find(endbuchstabe);
+            if (position != Text::npos) {
+                ergebnis.erase(position, 1);
+                ergebnis += endbuchstabe;
             }
         }
     }
