@@ -126,10 +126,7 @@ private slots:
     void playsAWholePuzzle()
     {
         WindowFixture f;
-        f.click("chkGrossbuchstaben");
-        f.click("chkLetzter");
-        f.nextAnimal(QStringLiteral("Elefant"));
-        f.click("Command2");
+        f.puzzleWithoutOptions(QStringLiteral("Elefant"));
         QCOMPARE(f.textOf("txtSuchwort"), QStringLiteral("Elefant"));
         QVERIFY(!f.shown("txtSuchwort"));
         QCOMPARE(f.textOf("txtPunkte"), QStringLiteral("5"));
@@ -181,10 +178,7 @@ private slots:
     void foreignCharactersInEveryTypedField()
     {
         WindowFixture f;
-        f.click("chkGrossbuchstaben");
-        f.click("chkLetzter");
-        f.nextAnimal(QStringLiteral("Elefant"));
-        f.click("Command2");
+        f.puzzleWithoutOptions(QStringLiteral("Elefant"));
         f.click("Command1");
         const QString foreign = QStringLiteral("Жук\U0001F98A");
         for (const char *field : {"txtSuchwort", "txtSortiert", "txtPunkte", "txtAusgabe"})

@@ -26,6 +26,15 @@ struct WindowFixture {
     bool shown(const char *name) const { return control(name)->isVisibleTo(&window); }
     void click(const char *name) { QTest::mouseClick(control(name), Qt::LeftButton); }
 
+    // "Tier" on this name with both option boxes unticked, as they start ticked.
+    void puzzleWithoutOptions(const QString &name)
+    {
+        click("chkGrossbuchstaben");
+        click("chkLetzter");
+        nextAnimal(name);
+        click("Command2");
+    }
+
     // The next "Tier" draws this name of the built-in list.
     void nextAnimal(const QString &name)
     {
