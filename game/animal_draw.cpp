@@ -16,15 +16,16 @@ DrawnName nameAt(const Text &list, long startPosition)
     while (position <= size && text::codeAt(list, position) != lineFeed)
         ++position;
     ++position;
-    // The name's first character is not tested, so an empty line before a
-    // name is measured as one character long, as the draw has always done.
-    long zaehler = 1;
-    while (position + zaehler <= size && text::codeAt(list, position + zaehler) != lineFeed)
-        ++zaehler;
-    return {position, zaehler};
+    // The name's first character is not tested: on a list of CR LF lines it
+    // is always a letter, and the distance counts the name and its carriage
+    // return, which is what "max 10 Buchstaben" limits.
+    long distance = 1;
+    while (position + distance <= size && text::codeAt(list, position + distance) != lineFeed)
+        ++distance;
+    return {position, distance};
 }
 
 Text nameText(const Text &list, const DrawnName &drawn)
 {
-    return text::mid(list, drawn.position, drawn.zaehler - 1);
+    return text::mid(list, drawn.position, drawn.distanceToLineFeed - 1);
 }

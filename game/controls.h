@@ -12,6 +12,13 @@ enum class Field { txtSuchwort, txtSortiert, txtAusgabe, txtPunkte, txtHilfe, tx
 enum class Shown { cmdErster, cmdZweiter, cmdLetzter, cmdSortieren, txtSuchwort };
 enum class Box { chkGrossbuchstaben, chkLetzter, chkMax, chkStop };
 
+// The snake frame's inner height in its own units, whatever its pixels: 0 at
+// the top, snakeFrameScale at the bottom, where the thinking time is over.
+inline constexpr float snakeFrameScale = 100.0f;
+// Where every puzzle and every reveal puts the snake's top edge; the score
+// field rides this far above the snake.
+inline constexpr float snakeStartTop = 10.0f;
+
 class Controls {
 public:
     virtual ~Controls() = default;
@@ -21,10 +28,9 @@ public:
     virtual void setVisible(Shown control, bool visible) = 0;
     // 1 ticked, 0 not ticked.
     virtual int value(Box box) const = 0;
-    // HScroll1: the speed, 1 (short) to 5 (long).
+    // HScroll1: the speed, 1 (short) to 5 (long), the bar's whole range.
     virtual int speed() const = 0;
-    // Tops of imgSchlange and txtPunkte in the snake frame's scale, 0 at the
-    // top of its inner area to 100 at the bottom.
+    // Tops of imgSchlange and txtPunkte in the snake frame's units.
     virtual float snakeTop() const = 0;
     virtual void setSnakeTop(float top) = 0;
     virtual void setScoreTop(float top) = 0;

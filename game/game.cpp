@@ -5,9 +5,8 @@
 #include "game/animal_draw.h"
 #include "game/hints.h"
 #include "game/letters.h"
+#include "game/score.h"
 #include "platform/numbers.h"
-
-#include <array>
 
 namespace {
 
@@ -16,30 +15,16 @@ namespace {
 constexpr long unreachableTail = 10;
 // Names of more letters than this are worth 7 points instead of 5.
 constexpr long shortName = 10;
-// With "max 10 Buchstaben" the name with its line feed must fit in ten
-// characters, which admits names of at most nine letters.
-constexpr long maxZaehler = 10;
-
-struct HintModeRow {
-    int grossbuchstaben;
-    int letzter;
-    std::int32_t hilfemodus;
-    bool erster;
-    bool zweiter;
-};
-
-constexpr std::array<HintModeRow, 4> hintModes = {{
-    {1, 1, 1, false, true},
-    {1, 0, 2, false, true},
-    {0, 1, 3, true, false},
-    {0, 0, 4, true, false},
-}};
+// With "max 10 Buchstaben" the name with its line end must lie within ten
+// characters of its start, which admits names of at most nine letters.
+constexpr long maxDistanceToLineFeed = 10;
 
 } // namespace
 
 Game::Game(Controls &controls, Random &random, Clock &clock, Timer &timer)
     : controls_(controls), draw_(random, clock),
-      uhr_(controls, state_, clock, timer, {[this] { cmdMischen_Click(); }, [this] { Command1_Click(); }})
+      thinkingClock_(controls, state_, clock, timer,
+                     {[this] { cmdMischen_Click(); }, [this] { Command1_Click(); }})
 {
 }
 
@@ -53,7 +38,7 @@ void Game::Form_Load()
 void Game::Command2_Click()
 {
     state_.Halbzeit = 0;
-    controls_.setSnakeTop(10);
+    controls_.setSnakeTop(snakeStartTop);
     controls_.setVisible(Shown::txtSuchwort, false);
     controls_.setVisible(Shown::cmdSortieren, false);
     controls_.setVisible(Shown::cmdErster, true);
@@ -72,12 +57,12 @@ void Game::chooseHintMode()
 {
     // Every row reads the boxes anew; a value other than 0 or 1 matches no
     // row and leaves the mode and the buttons as they were.
-    for (const HintModeRow &row : hintModes) {
-        if (controls_.value(Box::chkGrossbuchstaben) == row.grossbuchstaben &&
-            controls_.value(Box::chkLetzter) == row.letzter) {
-            state_.Hilfemodus = row.hilfemodus;
-            controls_.setVisible(Shown::cmdErster, row.erster);
-            controls_.setVisible(Shown::cmdZweiter, row.zweiter);
+    for (const hints::Mode &mode : hints::modes) {
+        if (controls_.value(Box::chkGrossbuchstaben) == mode.grossbuchstaben &&
+            controls_.value(Box::chkLetzter) == mode.letzter) {
+            state_.Hilfemodus = mode.hilfemodus;
+            controls_.setVisible(Shown::cmdErster, mode.firstLetterOwnButton);
+            controls_.setVisible(Shown::cmdZweiter, !mode.firstLetterOwnButton);
             controls_.setVisible(Shown::cmdLetzter, false);
         }
     }
@@ -91,7 +76,7 @@ void Game::drawAnimal()
         state_.Abbruch = 0;
         list = controls_.text(Field::txtTiere);
         drawn = nameAt(list, draw_.oneTo(text::length(list) - unreachableTail));
-    } while (controls_.value(Box::chkMax) == 1 && drawn.zaehler > maxZaehler);
+    } while (controls_.value(Box::chkMax) == 1 && drawn.distanceToLineFeed > maxDistanceToLineFeed);
     controls_.setText(Field::txtSuchwort, nameText(list, drawn));
 }
 
@@ -119,12 +104,6 @@ void Game::WortSortieren(const Text &word)
                                                         controls_.value(Box::chkLetzter) == 1));
 }
 
-void Game::payOnePoint()
-{
-    const double score = numbers::valueOf(controls_.text(Field::txtPunkte));
-    controls_.setText(Field::txtPunkte, numbers::signedText(score - 1));
-}
-
 void Game::appendToSorted(const Text &tail)
 {
     controls_.setText(Field::txtSortiert, controls_.text(Field::txtSortiert) + tail);
@@ -134,8 +113,9 @@ void Game::cmdErster_Click()
 {
     const Text w = controls_.text(Field::txtSuchwort);
     const Text anfangsbuchstabe = text::charAt(w, 1);
-    payOnePoint();
-    if (state_.Hilfemodus == 3 || state_.Hilfemodus == 4)
+    score::deduct(controls_, score::hintPrice);
+    const hints::Mode *mode = hints::modeOf(state_.Hilfemodus);
+    if (mode && mode->firstLetterOwnButton)
         appendToSorted(hints::gap + anfangsbuchstabe);
     controls_.setVisible(Shown::cmdErster, false);
     controls_.setVisible(Shown::cmdZweiter, true);
@@ -145,20 +125,17 @@ void Game::cmdZweiter_Click()
 {
     const Text w = controls_.text(Field::txtSuchwort);
     const Text zweitbuchstabe = text::charAt(w, 2);
-    const Text pattern = hints::dotsFor(w) + text::charAt(w, text::length(w));
-    payOnePoint();
-    const std::int32_t mode = state_.Hilfemodus;
-    if (mode == 1 || mode == 2)
-        appendToSorted(hints::gap + text::charAt(w, 1) + zweitbuchstabe);
-    if (mode == 1)
-        appendToSorted(pattern);
-    if (mode == 3 || mode == 4)
-        appendToSorted(zweitbuchstabe);
-    if (mode == 3)
-        appendToSorted(pattern);
+    score::deduct(controls_, score::hintPrice);
+    const hints::Mode *mode = hints::modeOf(state_.Hilfemodus);
+    if (mode) {
+        appendToSorted(mode->firstLetterOwnButton ? zweitbuchstabe
+                                                  : hints::gap + text::charAt(w, 1) + zweitbuchstabe);
+        if (!mode->lastLetterOwnButton)
+            appendToSorted(hints::dotsFor(w) + text::charAt(w, text::length(w)));
+    }
     controls_.setVisible(Shown::cmdZweiter, false);
     controls_.setVisible(Shown::cmdErster, false);
-    if (mode == 2 || mode == 4)
+    if (mode && mode->lastLetterOwnButton)
         controls_.setVisible(Shown::cmdLetzter, true);
 }
 
@@ -166,8 +143,9 @@ void Game::cmdLetzter_Click()
 {
     const Text w = controls_.text(Field::txtSuchwort);
     const Text endbuchstabe = text::charAt(w, text::length(w));
-    payOnePoint();
-    if (state_.Hilfemodus == 2 || state_.Hilfemodus == 4)
+    score::deduct(controls_, score::hintPrice);
+    const hints::Mode *mode = hints::modeOf(state_.Hilfemodus);
+    if (mode && mode->lastLetterOwnButton)
         appendToSorted(hints::dotsFor(w) + endbuchstabe);
     controls_.setVisible(Shown::cmdLetzter, false);
     controls_.setVisible(Shown::cmdErster, false);
@@ -177,7 +155,7 @@ void Game::cmdLetzter_Click()
 void Game::Command1_Click()
 {
     controls_.setScoreTop(0);
-    controls_.setSnakeTop(10);
+    controls_.setSnakeTop(snakeStartTop);
     Command4_Click();
     controls_.setVisible(Shown::txtSuchwort, true);
     controls_.setVisible(Shown::cmdSortieren, true);
@@ -206,5 +184,5 @@ void Game::cmdEnde_Click()
 
 void Game::UhrLaufen()
 {
-    uhr_.startRun();
+    thinkingClock_.startRun();
 }

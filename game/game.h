@@ -32,9 +32,6 @@ public:
     void HScroll1_Change();
     void cmdEnde_Click(); // "Ende"
 
-    const PuzzleState &state() const { return state_; }
-    const ThinkingClock &clock() const { return uhr_; }
-
 private:
     void WortMischen(const Text &word);
     void WortSortieren(const Text &word);
@@ -42,11 +39,10 @@ private:
 
     void chooseHintMode();
     void drawAnimal();
-    void payOnePoint();
     void appendToSorted(const Text &tail);
 
     Controls &controls_;
     FreshDraw draw_;
     PuzzleState state_;
-    ThinkingClock uhr_;
+    ThinkingClock thinkingClock_;
 };

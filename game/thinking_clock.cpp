@@ -4,17 +4,14 @@
 
 #include "game/controls.h"
 #include "game/puzzle_state.h"
-#include "platform/numbers.h"
-
-#include <cstdint>
+#include "game/score.h"
 
 using namespace std::chrono_literals;
 
 namespace {
 
-constexpr float startTop = 10.0f;
-constexpr float halfTime = 50.0f;
-constexpr float bottom = 100.0f;
+// The first step below the middle of the frame costs the half-time deduction.
+constexpr float halfTime = snakeFrameScale / 2;
 
 } // namespace
 
@@ -72,19 +69,16 @@ void ThinkingClock::onTimer()
 void ThinkingClock::step()
 {
     if (controls_.value(Box::chkStop) == 0) {
-        // Wide enough for any int speed; a speed outside the bar's range
-        // then moves by the amount wrapped to 16 bits instead of overflowing.
-        const auto move = static_cast<std::int16_t>(11 - 2 * static_cast<std::int64_t>(controls_.speed()));
-        controls_.setSnakeTop(controls_.snakeTop() + move);
+        const int move = 11 - 2 * controls_.speed();
+        controls_.setSnakeTop(controls_.snakeTop() + static_cast<float>(move));
     }
-    controls_.setScoreTop(controls_.snakeTop() - startTop);
+    controls_.setScoreTop(controls_.snakeTop() - snakeStartTop);
     if (state_.Halbzeit == 0 && controls_.snakeTop() > halfTime) {
-        const double score = numbers::valueOf(controls_.text(Field::txtPunkte));
-        controls_.setText(Field::txtPunkte, numbers::signedText(score - 2));
+        score::deduct(controls_, score::halfTimeDeduction);
         state_.Halbzeit = 1;
     }
-    if (controls_.snakeTop() >= bottom) {
-        controls_.setSnakeTop(startTop);
+    if (controls_.snakeTop() >= snakeFrameScale) {
+        controls_.setSnakeTop(snakeStartTop);
         controls_.setText(Field::txtPunkte, "0");
         actions_.reveal();
         endRun();

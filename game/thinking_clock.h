@@ -11,18 +11,26 @@ class Controls;
 struct PuzzleState;
 
 // The thinking-time clock: the snake sinks one step a second, the letters are
-// reshuffled at every step, half time costs 2 points and the bottom ends the
+// reshuffled at every step, half time costs points and the bottom ends the
 // puzzle. A run is a small state machine driven by a timer, so the window's
 // own event loop keeps every control working and the process sleeps between
 // steps.
 //
-// A run that starts while another runs (a new puzzle or "weiter") takes over;
-// the interrupted run is kept as data, not as a nested call. An interrupted
-// run that was waiting out a second ends without another step once the runs
-// above it have ended, so it leaves nothing behind but the end of its wait.
-// One that was interrupted before its first step still owes a reshuffle, one
-// step and one wait: such runs are counted. The call stack and the memory thus
-// stay the same however often a player starts runs.
+// A run started during another run ("Tier" or "weiter") must behave as if it
+// ran inside the wait or the first event processing that it interrupted; the
+// interrupted runs are kept as data instead of nested calls, so that the call
+// stack and the memory stay flat however often a player starts runs. A run
+// interrupted in a wait ends without another step once the runs above it have
+// ended; one interrupted before its first step still owes one step, and such
+// owed steps are counted.
+//
+//   Idle     --startRun-->                           Starting
+//   Starting --timer: reshuffle, step-->             Waiting, or end at the bottom
+//   Waiting  --timer past the deadline-->            step (Abbruch 0) or end (Abbruch 1)
+//   Resuming --timer at resumeAt_: reshuffle, step--> as from Starting
+//   end      -->                                     Resuming if a step is owed, else Idle
+// startRun during Starting or Resuming owes one more step; during Waiting it
+// keeps that wait's deadline in resumeAt_.
 class ThinkingClock {
 public:
     struct Actions {
@@ -36,10 +44,6 @@ public:
     // callbacks until Abbruch is found at 1 after a wait, or the snake reaches
     // the bottom.
     void startRun();
-
-    bool running() const { return phase_ != Phase::Idle; }
-    // Interrupted runs that still owe a step.
-    long long owedSteps() const { return owedSteps_; }
 
 private:
     enum class Phase {
@@ -62,6 +66,7 @@ private:
 
     Phase phase_ = Phase::Idle;
     std::chrono::nanoseconds deadline_{};
+    // Interrupted runs that still owe a step.
     long long owedSteps_ = 0;
     // An interrupted run may not take its owed step before the waits that were
     // interrupted above it have run out.

@@ -19,10 +19,12 @@ public:
 
 // The production source: a 64-bit mixing generator whose state the reseed
 // folds the reading into instead of replacing, so that many draws within one
-// tick of the clock still differ.
+// tick of the clock still differ. The game seeds it from the time of start;
+// a fixed seed gives the same draws on every run.
 class SystemRandom final : public Random {
 public:
     SystemRandom();
+    explicit SystemRandom(std::uint64_t seed) : state_(seed) {}
     void reseed(float secondsSinceMidnight) override;
     float draw() override;
 

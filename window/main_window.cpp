@@ -17,8 +17,6 @@
 
 namespace {
 
-// The snake frame's inner area is 100 units high, whatever its pixels.
-constexpr float snakeFrameScale = 100.0f;
 constexpr float twipsPerPixel = 15.0f;
 
 // A built-in picture at the window's size; on a high-density screen its

@@ -8,41 +8,65 @@ namespace {
 
 const QByteArray gap = "     ";
 
-QByteArray dots(int pairs)
-{
-    return QByteArray(". ").repeated(pairs);
-}
-
 } // namespace
 
 class TestGame : public QObject {
     Q_OBJECT
 
 private slots:
-    void newPuzzleChoosesTheHintMode_data()
+    // boxes: the Values of "Grossbuchstaben" and "Letzter Buchstabe" for each
+    // "Tier" on "Eisbär" (none: the start-up window); typed: the solution the
+    // player typed after the draw; presses: 1, 2 and L.
+    void hintModesAndTheirHints_data()
     {
-        QTest::addColumn<int>("grossbuchstaben");
-        QTest::addColumn<int>("letzter");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QByteArray>("hints");
-        QTest::newRow("both ticked") << 1 << 1 << 1 << QByteArray("-2-");
-        QTest::newRow("capitals only") << 1 << 0 << 2 << QByteArray("-2-");
-        QTest::newRow("last letter only") << 0 << 1 << 3 << QByteArray("1--");
-        QTest::newRow("neither") << 0 << 0 << 4 << QByteArray("1--");
-        QTest::newRow("odd value keeps the mode") << 2 << 0 << 3 << QByteArray("12L");
+        QTest::addColumn<QByteArray>("boxes");
+        QTest::addColumn<QByteArray>("typed");
+        QTest::addColumn<QByteArray>("presses");
+        QTest::addColumn<QByteArray>("shownBefore");
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QByteArray>("score");
+        QTest::addColumn<QByteArray>("shownAfter");
+        const auto row = [](const char *name, const char *boxes, const char *typed, const char *presses,
+                            const char *before, const QByteArray &line, const char *score,
+                            const char *after) {
+            QTest::newRow(name) << QByteArray(boxes) << QByteArray(typed) << QByteArray(presses)
+                                << QByteArray(before) << line << QByteArray(score) << QByteArray(after);
+        };
+        const QByteArray all = gap + "Ei. . . r";
+        row("mode 1: the second gives all", "11", "", "2", "-2-", "Ebis\xE4r" + all, " 4", "---");
+        row("mode 2: the second gives two", "10", "", "2", "-2-", "Ebirs\xE4" + gap + "Ei", " 4", "--L");
+        row("mode 2: then the last", "10", "", "2L", "-2-", "Ebirs\xE4" + all, " 3", "---");
+        row("mode 3: the first alone", "01", "", "1", "1--", "beis\xE4r" + gap + "E", " 4", "-2-");
+        row("mode 3: the second gives the rest", "01", "", "12", "1--", "beis\xE4r" + all, " 3", "---");
+        row("mode 4: one at a time", "00", "", "12", "1--", "beirs\xE4" + gap + "Ei", " 3", "--L");
+        row("mode 4: all three", "00", "", "12L", "1--", "beirs\xE4" + all, " 2", "---");
+        row("odd value keeps mode 3", "0120", "", "12", "1-L", "Ebirs\xE4" + all, " 3", "--L");
+        row("typed one letter is first and last", "11", "x", "2", "-2-", "Ebis\xE4r" + gap + "xx", " 4",
+            "---");
+        row("before the first puzzle: last letter", "", "", "L", "1-L", "Text1", "-1", "---");
+        row("before the first puzzle: first, last", "", "", "1L", "1-L", "Text1", "-2", "---");
+        row("before the first puzzle: first, second", "", "", "12", "1-L", "Text1", "-2", "--L");
     }
-    void newPuzzleChoosesTheHintMode()
+    void hintModesAndTheirHints()
     {
-        QFETCH(int, grossbuchstaben);
-        QFETCH(int, letzter);
-        QFETCH(int, mode);
-        QFETCH(QByteArray, hints);
+        QFETCH(QByteArray, boxes);
+        QFETCH(QByteArray, typed);
+        QFETCH(QByteArray, presses);
         GameFixture t;
-        t.puzzle("Elefant", 0, 1);
-        t.game.cmdErster_Click();
-        t.puzzle("Elefant", grossbuchstaben, letzter);
-        QCOMPARE(t.game.state().Hilfemodus, mode);
-        QCOMPARE(t.visibleHints(), hints);
+        for (qsizetype i = 0; i + 1 < boxes.size(); i += 2)
+            t.puzzle("Eisb\xE4r", boxes[i] - '0', boxes[i + 1] - '0');
+        QTEST(t.shownHints(), "shownBefore");
+        if (!typed.isEmpty())
+            t.controls.texts[Field::txtSuchwort] = typed.toStdString();
+        const QByteArray solution = t.field(Field::txtSuchwort);
+        for (const char hint : presses)
+            hint == '1'   ? t.game.cmdErster_Click()
+            : hint == '2' ? t.game.cmdZweiter_Click()
+                          : t.game.cmdLetzter_Click();
+        QTEST(t.field(Field::txtSortiert), "line");
+        QTEST(t.field(Field::txtPunkte), "score");
+        QTEST(t.shownHints(), "shownAfter");
+        QCOMPARE(t.field(Field::txtSuchwort), solution);
     }
 
     void newPuzzleDrawsANameAndSetsTheScore_data()
@@ -62,15 +86,12 @@ private slots:
         GameFixture t;
         t.controls.snake = 77;
         t.game.Command1_Click();
-        t.puzzle(name.toStdString(), 1, 1);
+        t.puzzle(name.toStdString());
         QCOMPARE(t.field(Field::txtSuchwort), name);
         QCOMPARE(t.field(Field::txtPunkte), score);
-        QCOMPARE(QByteArray::fromStdString(t.controls.texts[Field::txtSortiert]),
-                 QByteArray::fromStdString(sortedLetters(name.toStdString(), true, true)));
         QCOMPARE(t.controls.snake, 10.0f);
         QVERIFY(!t.controls.visible[Shown::txtSuchwort] && !t.controls.visible[Shown::cmdSortieren]);
-        QCOMPARE(t.game.state().Abbruch, 0);
-        QVERIFY(t.game.clock().running());
+        QVERIFY(t.time.armed);
     }
 
     void maxTenLettersDrawsAgainUntilANameOfNineFits()
@@ -81,87 +102,24 @@ private slots:
         t.game.Command2_Click();
         QCOMPARE(t.field(Field::txtSuchwort), QByteArray("Eisb\xE4r"));
         QCOMPARE(t.random.reseeds, 3);
-        for (int i = 0; i < 300; ++i) {
+        for (int i = 0; i < 100; ++i) {
             t.game.Command2_Click();
             QVERIFY(t.field(Field::txtSuchwort).size() <= 9);
-            QCOMPARE(t.field(Field::txtPunkte), QByteArray("5"));
         }
     }
 
-    void hintsAppendTheirTailAndCostAPointEach_data()
+    void startUpSortsTheSolutionAndHidesIt()
     {
-        QTest::addColumn<QByteArray>("name");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QByteArray>("scoreBefore");
-        QTest::addColumn<QByteArray>("presses");
-        QTest::addColumn<QByteArray>("tail");
-        QTest::addColumn<QByteArray>("scoreAfter");
-        QTest::addColumn<QByteArray>("hints");
-        const auto row = [](const char *label, const char *name, int mode, const char *before,
-                            const char *presses, const QByteArray &tail, const char *after,
-                            const char *hints) {
-            QTest::newRow(label) << QByteArray(name) << mode << QByteArray(before) << QByteArray(presses)
-                                 << tail << QByteArray(after) << QByteArray(hints);
-        };
-        row("mode 1, all at once", "Elefant", 1, "7", "2", gap + "El" + dots(4) + "t", " 6", "---");
-        row("mode 2, second", "Elefant", 2, "7", "2", gap + "El", " 6", "--L");
-        row("mode 2, all", "Elefant", 2, "7", "2L", gap + "El" + dots(4) + "t", " 5", "---");
-        row("mode 3, first", "Elefant", 3, "7", "1", gap + "E", " 6", "-2-");
-        row("mode 3, all", "Elefant", 3, "7", "12", gap + "El" + dots(4) + "t", " 5", "---");
-        row("mode 4, second", "Elefant", 4, "7", "12", gap + "El", " 5", "--L");
-        row("mode 4, all", "Elefant", 4, "7", "12L", gap + "El" + dots(4) + "t", " 4", "---");
-        row("three letters, no dots", "Kuh", 4, "5", "12L", gap + "Kuh", " 2", "---");
-        row("blank counts", "Tasmanischer Teufel", 1, "7", "2", gap + "Ta" + dots(16) + "l", " 6", "---");
-        row("after the end", "Elefant", 4, "0", "12", gap + "El", "-2", "--L");
-    }
-    void hintsAppendTheirTailAndCostAPointEach()
-    {
-        QFETCH(QByteArray, name);
-        QFETCH(int, mode);
-        QFETCH(QByteArray, scoreBefore);
-        QFETCH(QByteArray, presses);
-        QFETCH(QByteArray, tail);
-        QFETCH(QByteArray, scoreAfter);
-        QFETCH(QByteArray, hints);
         GameFixture t;
-        t.puzzle(name.toStdString(), mode <= 2, mode % 2);
-        t.controls.texts[Field::txtPunkte] = scoreBefore.toStdString();
-        const QByteArray sorted = t.field(Field::txtSortiert);
-        for (const char hint : presses)
-            t.press(hint);
-        QCOMPARE(t.field(Field::txtSortiert), sorted + tail);
-        QCOMPARE(t.field(Field::txtPunkte), scoreAfter);
-        QCOMPARE(t.visibleHints(), hints);
-    }
-
-    void hintOnATypedSolution_data()
-    {
-        QTest::addColumn<QByteArray>("solution");
-        QTest::addColumn<QByteArray>("tail");
-        QTest::newRow("before the first puzzle appends nothing") << QByteArray() << QByteArray();
-        QTest::newRow("empty") << QByteArray() << gap;
-        QTest::newRow("one letter is first and last") << QByteArray("x") << gap + "xx";
-    }
-    void hintOnATypedSolution()
-    {
-        QFETCH(QByteArray, solution);
-        QFETCH(QByteArray, tail);
-        GameFixture t;
-        if (!tail.isEmpty()) {
-            t.puzzle("Elefant", 1, 1);
-            t.game.Command1_Click();
-        }
-        t.controls.texts[Field::txtSuchwort] = solution.toStdString();
-        const QByteArray sorted = t.field(Field::txtSortiert);
-        t.game.cmdZweiter_Click();
-        QCOMPARE(t.field(Field::txtSortiert), sorted + tail);
-        QCOMPARE(t.field(Field::txtSuchwort), solution);
+        t.game.Form_Load();
+        QCOMPARE(t.field(Field::txtSortiert), QByteArray("~~~~~ESZaacdeeeefhiilnnnnorsssssstun"));
+        QVERIFY(!t.controls.visible[Shown::txtSuchwort] && !t.controls.visible[Shown::cmdSortieren]);
     }
 
     void revealShowsTheSolutionAndKeepsTheScore()
     {
         GameFixture t;
-        t.puzzle("Elefant", 1, 1);
+        t.puzzle("Elefant");
         t.game.cmdZweiter_Click();
         t.controls.snake = 42;
         const auto texts = t.controls.texts;
@@ -169,10 +127,39 @@ private slots:
             t.game.Command1_Click();
             QCOMPARE(t.controls.snake, 10.0f);
             QCOMPARE(t.controls.score, 0.0f);
-            QCOMPARE(t.game.state().Abbruch, 1);
             QVERIFY(t.controls.visible[Shown::txtSuchwort] && t.controls.visible[Shown::cmdSortieren]);
             QVERIFY(t.controls.texts == texts);
         }
+    }
+
+    // Sort and shuffle take the first 200 characters, the hints the whole text.
+    void megabytePastedAsTheSolution()
+    {
+        GameFixture t;
+        t.puzzle("Elefant", 0, 0);
+        QByteArray pasted(1 << 20, Qt::Uninitialized);
+        for (qsizetype i = 0; i < pasted.size(); ++i)
+            pasted[i] = char((i * 7 + 65) % 256);
+        t.controls.texts[Field::txtSuchwort] = pasted.toStdString();
+        t.game.cmdSortieren_Click();
+        const QByteArray sorted = t.field(Field::txtSortiert);
+        QCOMPARE(sorted.size(), 200);
+        t.game.cmdMischen_Click();
+        QCOMPARE(t.field(Field::txtAusgabe).size(), 200);
+        for (const auto hint : {&Game::cmdErster_Click, &Game::cmdZweiter_Click, &Game::cmdLetzter_Click})
+            (t.game.*hint)();
+        QCOMPARE(t.field(Field::txtSortiert),
+                 sorted + gap + pasted.left(2) + QByteArray(". ").repeated(27) + pasted.right(1));
+    }
+
+    void speedIsShownAndEndEndsTheProgram()
+    {
+        GameFixture t;
+        t.controls.speedValue = 3;
+        t.game.HScroll1_Change();
+        QCOMPARE(t.field(Field::Text1), QByteArray("3"));
+        t.game.cmdEnde_Click();
+        QVERIFY(t.controls.ended);
     }
 };
 

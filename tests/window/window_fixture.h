@@ -4,7 +4,7 @@
 
 #include "data/animal_list.h"
 #include "platform/cp1252.h"
-#include "tests/core/fakes.h"
+#include "fakes.h"
 #include "window/main_window.h"
 
 #include <QLineEdit>

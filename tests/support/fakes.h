@@ -8,10 +8,12 @@
 #include "platform/random.h"
 
 #include <chrono>
+#include <cmath>
 #include <deque>
 #include <map>
 
-// A window that only remembers what the game set, with the start-up values.
+// A window that only remembers what the game set, with the start-up values,
+// and counts how often each text was written.
 struct FakeControls final : Controls {
     std::map<Field, Text> texts{{Field::txtSuchwort, "Er stand auf seines Schlosses Zinnen"},
                                 {Field::txtSortiert, "Text1"},
@@ -20,6 +22,7 @@ struct FakeControls final : Controls {
                                 {Field::txtHilfe, "Hilfe"},
                                 {Field::txtTiere, builtInAnimalList()},
                                 {Field::Text1, "5"}};
+    std::map<Field, int> writes;
     std::map<Shown, bool> visible{{Shown::cmdErster, true},
                                   {Shown::cmdZweiter, false},
                                   {Shown::cmdLetzter, true},
@@ -33,7 +36,11 @@ struct FakeControls final : Controls {
     bool ended = false;
 
     Text text(Field field) const override { return texts.at(field); }
-    void setText(Field field, const Text &value) override { texts[field] = value; }
+    void setText(Field field, const Text &value) override
+    {
+        texts[field] = value;
+        ++writes[field];
+    }
     void setVisible(Shown control, bool shown) override { visible[control] = shown; }
     int value(Box box) const override { return values.at(box); }
     int speed() const override { return speedValue; }
@@ -43,10 +50,11 @@ struct FakeControls final : Controls {
     void endProgram() override { ended = true; }
 };
 
-// Draws given by the test, then a fixed mixing sequence once the script is used up.
+// Draws given by the test, then the production generator on a fixed seed, so
+// that every run of a test sees the same draws.
 struct ScriptedRandom final : Random {
     std::deque<float> script;
-    SystemRandom fallback;
+    SystemRandom fallback{1};
     int reseeds = 0;
 
     void reseed(float) override { ++reseeds; }
@@ -60,14 +68,18 @@ struct ScriptedRandom final : Random {
     }
 };
 
-// Virtual time: the timer fires only when the test advances the clock.
+// Virtual time: the timer fires only when the test advances the clock. The
+// wall clock is the same time of day, falling back to 0 at every midnight.
 struct FakeTime final : Clock, Timer {
     std::chrono::nanoseconds time{std::chrono::hours(100)};
     std::chrono::nanoseconds due{};
     bool armed = false;
     std::function<void()> callback;
 
-    float secondsSinceMidnight() const override { return 4711.5f; }
+    float secondsSinceMidnight() const override
+    {
+        return static_cast<float>(std::fmod(std::chrono::duration<double>(time).count(), 86400.0));
+    }
     std::chrono::nanoseconds now() const override { return time; }
     void setCallback(std::function<void()> f) override { callback = std::move(f); }
     void start(std::chrono::nanoseconds delay) override
@@ -88,10 +100,21 @@ struct FakeTime final : Clock, Timer {
         }
         time = target;
     }
+    // Just past the one-second wait that follows a step of the clock.
+    void nextStep() { advance(std::chrono::milliseconds(1001)); }
 };
 
 // The draw r that makes a start position of 1 to n come up.
 inline float drawFor(long position, long n)
 {
     return static_cast<float>((static_cast<double>(position) - 0.5) / static_cast<double>(n));
+}
+
+// The draw that makes the next "Tier" land on the line feed in front of a
+// name of the built-in list.
+inline float drawOf(const Text &name)
+{
+    const Text &list = builtInAnimalList();
+    return drawFor(static_cast<long>(list.find("\n" + name + "\r\n")) + 1,
+                   static_cast<long>(list.size()) - 10);
 }
