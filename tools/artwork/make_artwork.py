@@ -397,6 +397,64 @@ def snake_picture(scale):
     return white
 
 
+# --------------------------------------------------------------------------
+# Checks of what was written: the window shows the pictures unscaled and lays
+# the animal name map over the collage, so formats, sizes and the places of
+# the drawings are part of the game.
+
+# A drawing's ink must reach this close to every edge of its rectangle.
+SLACK = 4
+
+
+def check(holds, what):
+    if not holds:
+        raise SystemExit("artwork check failed: " + what)
+
+
+def check_bmp24(path, size):
+    with open(path, "rb") as f:
+        data = f.read()
+    bits, compression = struct.unpack_from("<HI", data, 28)
+    check(data[:2] == b"BM" and bits == 24 and compression == 0, path + " is an uncompressed 24-bit BMP")
+    check(len(data) == 54 + (size[0] * 3 + 3) // 4 * 4 * size[1], path + " has the size of its pixels")
+    with Image.open(path) as image:
+        check(image.size == size, "%s is %d x %d pixels" % ((path,) + tuple(size)))
+        return np.asarray(image.convert("RGB"), dtype=np.int32)
+
+
+def check_icon(path):
+    with open(path, "rb") as f:
+        data = f.read()
+    count = struct.unpack_from("<H", data, 4)[0]
+    entries = [struct.unpack_from("<BBB", data, 6 + 16 * i) for i in range(count)]
+    check(entries == [(32, 32, 16), (16, 16, 16)], path + " holds a 32 and a 16 pixel 16-colour image")
+
+
+def check_collage(rgb):
+    check(bool(np.all((rgb[:, :, 0] == rgb[:, :, 1]) & (rgb[:, :, 1] == rgb[:, :, 2]))), "the collage is grey")
+    ink = rgb[:, :, 0] < 255
+    inside = np.zeros_like(ink)
+    for key, _, (x0, x1), (y0, y1), _ in DRAWINGS:
+        inside[y0:y1 + 1, x0:x1 + 1] = True
+        ys, xs = np.nonzero(ink[y0:y1 + 1, x0:x1 + 1])
+        check(len(xs) > 0 and xs.min() <= SLACK and xs.max() >= x1 - x0 - SLACK
+              and ys.min() <= SLACK and ys.max() >= y1 - y0 - SLACK, key + " fills its rectangle")
+    check(not np.any(ink & ~inside), "no ink outside the drawings' rectangles")
+
+
+def check_snake(rgb):
+    ink = np.any(rgb < 255, axis=2)
+    check(not ink[1].any() and ink[2].any(), "the snake's head touches row 2")
+    tail = np.nonzero(ink[-1])[0]
+    check(len(tail) > 0 and tail.min() == 46 and tail.max() == 59, "the snake's tail ends at the bottom right")
+
+
+def verify(out_dir):
+    check_icon(os.path.join(out_dir, "smiley.ico"))
+    check_snake(check_bmp24(os.path.join(out_dir, "schlange.bmp"), (65, 590)))
+    check_collage(check_bmp24(os.path.join(out_dir, "tiere.bmp"), COLLAGE_SIZE))
+
+
 def main():
     out_dir, fluent_json = sys.argv[1], sys.argv[2]
     preview_dir = sys.argv[3] if len(sys.argv) > 3 else None
@@ -429,6 +487,7 @@ def main():
 
     for key, want, got in report:
         print("%-14s box %-22s drawn %s" % (key, want, tuple(int(v) for v in got) if got else None))
+    verify(out_dir)
 
     if preview_dir:
         os.makedirs(preview_dir, exist_ok=True)
