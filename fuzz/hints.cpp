@@ -4,8 +4,8 @@
 // passing time, with any bytes in the fields the player can type into. The
 // hints only append to the sorted line, cost exactly one point and leave the
 // solution alone.
+#include "fakes.h"
 #include "game/letters.h"
-#include "game_fixture.h"
 #include "platform/numbers.h"
 #include "support.h"
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Wuselwort developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game_fixture.h"
+#include "fakes.h"
 
 #include <QTest>
 

@@ -4,8 +4,11 @@
 
 #include "data/animal_list.h"
 #include "game/controls.h"
+#include "game/game.h"
 #include "platform/clock.h"
 #include "platform/random.h"
+
+#include <QByteArray>
 
 #include <chrono>
 #include <cmath>
@@ -19,9 +22,7 @@ struct FakeControls final : Controls {
                                 {Field::txtSortiert, "Text1"},
                                 {Field::txtAusgabe, ""},
                                 {Field::txtPunkte, "Punkte"},
-                                {Field::txtHilfe, "Hilfe"},
-                                {Field::txtTiere, builtInAnimalList()},
-                                {Field::Text1, "5"}};
+                                {Field::txtTiere, builtInAnimalList()}};
     std::map<Field, int> writes;
     std::map<Shown, bool> visible{{Shown::cmdErster, true},
                                   {Shown::cmdZweiter, false},
@@ -118,3 +119,28 @@ inline float drawOf(const Text &name)
     return drawFor(static_cast<long>(list.find("\n" + name + "\r\n")) + 1,
                    static_cast<long>(list.size()) - 10);
 }
+
+// The game on the fake window, with scripted draws and virtual time.
+struct GameFixture {
+    FakeControls controls;
+    ScriptedRandom random;
+    FakeTime time;
+    Game game{controls, random, time, time};
+
+    // "Tier" on a given name of the built-in list under the given options.
+    void puzzle(const Text &name, int grossbuchstaben = 1, int letzter = 1)
+    {
+        controls.values[Box::chkGrossbuchstaben] = grossbuchstaben;
+        controls.values[Box::chkLetzter] = letzter;
+        random.script = {drawOf(name)};
+        game.Command2_Click();
+    }
+    QByteArray field(Field f) const { return QByteArray::fromStdString(controls.texts.at(f)); }
+    // "1. Buchstabe", "2. Buchstabe" and "letzter B." as 1, 2 and L where shown.
+    QByteArray shownHints() const
+    {
+        return QByteArray(controls.visible.at(Shown::cmdErster) ? "1" : "-") +
+               (controls.visible.at(Shown::cmdZweiter) ? "2" : "-") +
+               (controls.visible.at(Shown::cmdLetzter) ? "L" : "-");
+    }
+};
