@@ -98,9 +98,9 @@ void ThinkingClock::endRun()
         waitUntil(resumeAt_);
         return;
     }
+    // Only a timer callback ends a run, so the single-shot timer is idle now.
     phase_ = Phase::Idle;
     resumeAt_ = {};
-    timer_.stop();
 }
 
 void ThinkingClock::waitUntil(std::chrono::nanoseconds time)
