@@ -3,8 +3,8 @@
 #pragma once
 
 #include "data/animal_list.h"
-#include "platform/cp1252.h"
 #include "fakes.h"
+#include "platform/cp1252.h"
 #include "window/main_window.h"
 
 #include <QLineEdit>
