@@ -65,6 +65,7 @@ private slots:
         row("speed counts from the next step", "Tn5+", "19 20", true, "5", 3);
         row("held snake stays, letters still shuffled", "TnH++h+", "19 19 19 28", true, "5", 5);
         row("stop ends after the wait, weiter goes on", "Tn-S++Wn+", "19 19 19 19 28 37", true, "5", 5);
+        row("stop before Tier does not end its run", "STn++", "19 28 37", true, "5", 4);
         row("Zeigen ends without another step", "Tn+-Z+", "19 28 28 10", false, "5", 3);
         row("weiter during a run steps at once", "Tn-Wn+S+", "19 19 28 37 37", false, "5", 5);
         row("Tier during a run starts over", "Tn++Tn", "19 28 37 19", true, "5", 6);
