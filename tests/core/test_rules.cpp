@@ -120,6 +120,7 @@ private slots:
         QTest::newRow("word reads 0") << QByteArray("Punkte") << 0.0 << QByteArray(" 0");
         QTest::newRow("trailing text") << QByteArray("  12abc") << 12.0 << QByteArray(" 12");
         QTest::newRow("fraction") << QByteArray("2.5") << 2.5 << QByteArray(" 2.5");
+        QTest::newRow("fraction without whole part") << QByteArray(".5") << 0.5 << QByteArray(" 0.5");
         QTest::newRow("lone sign") << QByteArray("-") << 0.0 << QByteArray(" 0");
         QTest::newRow("24 digits, no exponent")
             << QByteArray("838383838383838383838383") << 838383838383838383838383.0
