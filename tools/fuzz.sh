@@ -15,7 +15,7 @@ fi
 seconds=$1
 jobs=${FUZZ_JOBS:-$(nproc)}
 
-tools/deps.sh $(cat tools/build-deps.txt)
+tools/deps.sh $(cat tools/build-deps.txt tools/test-deps.txt)
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DWUSELWORT_SANITIZE=ON -DWUSELWORT_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
 targets=()
