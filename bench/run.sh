@@ -14,7 +14,8 @@ runs=${BENCH_RUNS:-5}
 starts=${BENCH_STARTS:-20}
 build="build-bench"
 
-tools/deps.sh $(cat tools/build-deps.txt) xvfb pkg-config libx11-dev libxdamage-dev libxtst-dev
+mapfile -t packages <tools/build-deps.txt
+tools/deps.sh "${packages[@]}" xvfb pkg-config libx11-dev libxdamage-dev libxtst-dev
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DWUSELWORT_BENCH=ON -DBUILD_TESTING=OFF >&2
 cmake --build "$build" -j"$(nproc)" --target wuselwort floor probe >&2
 

@@ -17,7 +17,8 @@ ctest --test-dir build --output-on-failure -j"$(nproc)"
 tools/desktop-checks.sh build
 tools/fuzz.sh "${FUZZ_SECONDS:-30}"
 
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWUSELWORT_SANITIZE=ON \
+# Unoptimised, which halves the time the sanitizers take to compile.
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DWUSELWORT_SANITIZE=ON \
   -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build build-asan -j"$(nproc)"
 ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \

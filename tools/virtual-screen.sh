@@ -19,8 +19,8 @@ screen_dir=
 start_virtual_screen() {
   local kind=$1
   shift
+  # mktemp makes it readable by its owner only, as Wayland wants.
   screen_dir=$(mktemp -d)
-  chmod 700 "$screen_dir"
   export XDG_RUNTIME_DIR=$screen_dir
   case $kind in
     x11)
