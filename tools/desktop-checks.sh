@@ -3,13 +3,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the game into a temporary prefix, validates its desktop entry and
 # AppStream metainfo there and checks the installed program through the
-# accessibility tree (tools/a11y-check.sh).
-# Usage: tools/desktop-checks.sh [BUILD_DIR]   (default build-a11y; pass the
-# build directory of tools/test.sh to reuse its build)
+# accessibility tree (tools/a11y-check.sh), under X11 and natively under
+# Wayland.
+# Usage: tools/desktop-checks.sh [BUILD_DIR]   (default build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${1:-build-a11y}
-tools/deps.sh $(cat tools/build-deps.txt) desktop-file-utils appstream
+build=${1:-build}
+tools/deps.sh $(cat tools/build-deps.txt tools/test-deps.txt)
 
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
@@ -27,4 +27,5 @@ for size in 16x16 32x32 48x48 256x256; do
   [ -s "$prefix/share/icons/hicolor/$size/apps/$id.png" ] || { echo "icon $size missing" >&2; exit 1; }
 done
 
-tools/a11y-check.sh "$prefix/bin/wuselwort"
+tools/a11y-check.sh x11 "$prefix/bin/wuselwort"
+tools/a11y-check.sh wayland "$prefix/bin/wuselwort"

@@ -15,9 +15,9 @@ fi
 seconds=$1
 jobs=${FUZZ_JOBS:-$(nproc)}
 
-tools/deps.sh $(cat tools/build-deps.txt)
+tools/deps.sh $(cat tools/build-deps.txt tools/test-deps.txt)
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DWUSELWORT_SANITIZE=ON -DWUSELWORT_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+  -DWUSELWORT_SANITIZE=ON -DWUSELWORT_FUZZ=ON -DBUILD_TESTING=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 targets=()
 for source in fuzz/*.cpp; do
   targets+=("$(basename "$source" .cpp)")

@@ -7,4 +7,4 @@ cd "$(dirname "$0")/.."
 tools/deps.sh $(cat tools/build-deps.txt)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)" --target wuselwort
-exec build/window/wuselwort
+exec build/wuselwort

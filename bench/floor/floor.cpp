@@ -73,16 +73,6 @@ constexpr std::array<Control, 29> controls{{
 
 constexpr int restartIndex = 18;
 
-QPixmap picture(const QString &resource, QSize size, Qt::GlobalColor fill)
-{
-    QPixmap pixmap(resource);
-    if (pixmap.isNull()) {
-        pixmap = QPixmap(size);
-        pixmap.fill(fill);
-    }
-    return pixmap;
-}
-
 QWidget *create(const Control &control, QWidget *parent)
 {
     QWidget *widget = nullptr;
@@ -130,13 +120,13 @@ public:
             made[i] = create(control, control.parent < 0 ? &window_ : made[control.parent]);
         }
         snake_ = static_cast<QLabel *>(made[snakeIndex]);
-        snake_->setPixmap(picture(QStringLiteral(":/floor/schlange.bmp"), {65, 590}, Qt::darkGreen));
+        snake_->setPixmap(QPixmap(QStringLiteral(":/data/schlange.bmp")));
         output_ = static_cast<QLineEdit *>(made[outputIndex]);
         restart_ = static_cast<QPushButton *>(made[restartIndex]);
 
         auto *animals = new QLabel(&window_);
         animals->setGeometry(168, 184, 809, 467);
-        animals->setPixmap(picture(QStringLiteral(":/floor/tiere.bmp"), {809, 467}, Qt::lightGray));
+        animals->setPixmap(QPixmap(QStringLiteral(":/data/tiere.bmp")));
         animals->lower();
     }
 

@@ -3,9 +3,10 @@
 
 // Starts one program under an X server without a window manager and measures
 // it from outside, without changing what it does:
-// - start-up: from the spawn to the MapNotify of its top-level window, seen
-//   through SubstructureNotify on the root window, and the time that its
-//   threads had spent by then on a CPU and waiting for one;
+// - start-up: from the spawn to the first full frame, the moment when the X
+//   DAMAGE reports since the MapNotify of its top-level window (seen through
+//   SubstructureNotify on the root window) cover the whole window, and the
+//   time that its threads had spent by then on a CPU and waiting for one;
 // - a click at a window-relative point, sent through XTest;
 // - CPU time and context switches of all its threads over a span after the
 //   click, from /proc/PID/task/*/schedstat (nanoseconds; the clock ticks of
@@ -20,6 +21,7 @@
 // It prints one line of key=value pairs.
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/extensions/Xdamage.h>
 
@@ -186,8 +188,10 @@ struct Run {
     pid_t pid = 0;
     Clock::time_point spawned;
     std::optional<Clock::time_point> mapped;
-    Usage startup;
     Window window = 0;
+    Region painted = XCreateRegion();
+    std::optional<Clock::time_point> framed;
+    Usage startup;
     std::optional<Clock::time_point> clicked;
     std::optional<Usage> cpuStart;
     std::optional<Usage> serverStart;
@@ -209,16 +213,29 @@ struct Run {
 
     void onEvent(const XEvent &event, Clock::time_point now)
     {
-        if (event.type == MapNotify && !mapped && event.xmap.event == root && !event.xmap.override_redirect) {
+        // Watched from its creation, so that no paint before the MapNotify
+        // arrives here goes unseen.
+        if (event.type == CreateNotify && event.xcreatewindow.parent == root &&
+            !event.xcreatewindow.override_redirect) {
+            XDamageCreate(display, event.xcreatewindow.window, XDamageReportRawRectangles);
+        } else if (event.type == MapNotify && !mapped && event.xmap.event == root &&
+                   !event.xmap.override_redirect) {
             mapped = now;
-            startup = usage(pid);
             window = event.xmap.window;
-            if (options.steps > 0)
-                XDamageCreate(display, window, XDamageReportRawRectangles);
-        } else if (event.type == damageEvent + XDamageNotify && clicked) {
+        } else if (event.type == damageEvent + XDamageNotify && mapped) {
             const auto &damage = reinterpret_cast<const XDamageNotifyEvent &>(event);
-            const XRectangle &area = damage.area;
-            if (stepsDone() || !options.region.meets(area.x, area.y, area.width, area.height))
+            XRectangle area = damage.area;
+            if (damage.drawable != window)
+                return;
+            if (!framed) {
+                XUnionRectWithRegion(&area, painted, painted);
+                if (XRectInRegion(painted, 0, 0, damage.geometry.width, damage.geometry.height) ==
+                    RectangleIn) {
+                    framed = now;
+                    startup = usage(pid);
+                }
+            }
+            if (!clicked || stepsDone() || !options.region.meets(area.x, area.y, area.width, area.height))
                 return;
             if (steps.empty() || Seconds(now - lastDamage).count() > options.quiet)
                 steps.push_back(now);
@@ -244,7 +261,7 @@ struct Run {
 
     bool done() const
     {
-        return mapped && (!options.click || clicked) && (options.cpuFor <= 0 || cpuMilliseconds) &&
+        return framed && (!options.click || clicked) && (options.cpuFor <= 0 || cpuMilliseconds) &&
                (!options.memoryAt || peakKilobytes) && stepsDone();
     }
 
@@ -256,14 +273,14 @@ struct Run {
             if (!next || due < *next)
                 next = due;
         };
-        if (!mapped)
+        if (!framed)
             return next;
         const auto at = [this](double seconds) {
             return spawned + std::chrono::duration_cast<Clock::duration>(Seconds(seconds));
         };
-        // Click no earlier than a second after the window appeared, so that it
-        // has been painted and takes input.
-        const auto clickTime = std::max(at(options.clickAt), *mapped + std::chrono::seconds(1));
+        // Click no earlier than a second after the first frame, so that the
+        // window takes input.
+        const auto clickTime = std::max(at(options.clickAt), *framed + std::chrono::seconds(1));
         if (options.click && !clicked) {
             if (now >= clickTime)
                 click();
@@ -321,7 +338,7 @@ struct Run {
     void report() const
     {
         std::printf("startup_ms=%.3f startup_cpu_ms=%.3f startup_queued_ms=%.3f",
-                    Milliseconds(*mapped - spawned).count(), startup.cpuNanoseconds / 1e6,
+                    Milliseconds(*framed - spawned).count(), startup.cpuNanoseconds / 1e6,
                     startup.queuedNanoseconds / 1e6);
         if (cpuMilliseconds)
             std::printf(" cpu_ms=%.3f switches_per_s=%.2f", *cpuMilliseconds, *switchesPerSecond);
@@ -392,6 +409,7 @@ int main(int argc, char **argv)
     }
     run.stop();
     run.report();
+    XDestroyRegion(run.painted);
     XCloseDisplay(run.display);
     return 0;
 }
