@@ -74,6 +74,7 @@ private slots:
         QCOMPARE(f.window.value(Box::chkMax) + f.window.value(Box::chkStop), 0);
         QVERIFY(f.window.text(Field::txtTiere) == builtInAnimalList());
         QCOMPARE(f.window.focusWidget(), f.control("txtHilfe"));
+        QVERIFY(!f.window.windowIcon().isNull());
         // No style sheet anywhere, nor the machinery that draws one.
         for (QWidget *control : f.window.findChildren<QWidget *>())
             QVERIFY2(qstrcmp(control->style()->metaObject()->className(), "QStyleSheetStyle") != 0,
@@ -132,17 +133,41 @@ private slots:
                  expected);
     }
 
-    // At Top 10 the snake's head, two rows below the top of its picture, shows
-    // a tenth of the frame's inner height down; at 100 it has sunk out of sight.
+    // "weiter" before the first puzzle sinks the snake by one step from its
+    // place at start. At Top 10 its head, two rows below the top of its picture,
+    // shows a tenth of the frame's inner height down; at 100 it is out of sight.
     void snakeSinksInItsFrame()
     {
         WindowFixture f;
         QWidget *frame = f.control("picSchlangeSurface");
+        const int start = f.control("imgSchlange")->y();
+        f.click("Command3");
+        f.time.advance(0ms);
+        QCOMPARE(f.control("imgSchlange")->y(), qRound(start + frame->height() / 100.0));
         const int belowScore = f.control("txtPunkte")->geometry().bottom() + 1;
         f.window.setSnakeTop(10);
         QCOMPARE(firstMarkedRow(frame, belowScore), qRound(frame->height() / 10.0) + 2);
         f.window.setSnakeTop(100);
         QCOMPARE(firstMarkedRow(frame, belowScore), -1);
+    }
+
+    // At 96 dots per inch 9.75 pt are 13 pixels, 11.25 pt 15, 12 pt 16, 14.25 pt
+    // 19, 15.75 pt 21 and 18 pt 24: one control of every font in the form.
+    void controlsShowTheirFonts()
+    {
+        WindowFixture f;
+        for (const auto &[control, family, pixels] : {std::tuple{"Command4", "Times New Roman", 13},
+                                                      {"chkMax", "Times New Roman", 15},
+                                                      {"Label1", "Times New Roman", 16},
+                                                      {"txtHilfe", "Times New Roman", 19},
+                                                      {"Command2", "Times New Roman", 21},
+                                                      {"txtAusgabe", "Arial Unicode MS", 21},
+                                                      {"txtSuchwort", "Courier New", 24}}) {
+            const QFont font = f.control(control)->font();
+            QCOMPARE(font.family(), QString::fromLatin1(family));
+            QCOMPARE(QFontInfo(font).pixelSize(), pixels);
+            QCOMPARE(font.bold(), control == QLatin1String("txtSuchwort"));
+        }
     }
 
     void buttonsShowTheirFaceColour_data()
