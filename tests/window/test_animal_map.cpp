@@ -38,12 +38,13 @@ private slots:
         // Every other bound excludes its own value, with animals on both sides,
         // and the gaps between ranges belong to no animal.
         for (const QPointF &point :
-             {QPointF(0, 900),      QPointF(800, 900),   QPointF(900, 3700),  QPointF(1000, 3500),
-              QPointF(2000, 3500),  QPointF(2500, 5200), QPointF(4000, 6500), QPointF(4500, 6500),
-              QPointF(4700, 6500),  QPointF(5000, 6500), QPointF(6000, 5000), QPointF(7000, 4000),
-              QPointF(8000, 4000),  QPointF(9000, 4000), QPointF(9500, 4000), QPointF(11000, 3800),
-              QPointF(12000, 3800), QPointF(400, 7000),  QPointF(3200, 400),  QPointF(3200, 1300),
-              QPointF(6500, 5500),  QPointF(7500, 4500), QPointF(11500, 7000)})
+             {QPointF(0, 900),      QPointF(800, 900),   QPointF(900, 3700),   QPointF(1000, 3500),
+              QPointF(2000, 3500),  QPointF(2500, 5200), QPointF(4000, 6500),  QPointF(4500, 6500),
+              QPointF(4700, 6500),  QPointF(5000, 6500), QPointF(6000, 5000),  QPointF(7000, 4000),
+              QPointF(8000, 4000),  QPointF(9000, 4000), QPointF(9500, 4000),  QPointF(11000, 3800),
+              QPointF(12000, 3800), QPointF(400, 7000),  QPointF(3200, 400),   QPointF(3200, 1300),
+              QPointF(6500, 5500),  QPointF(7500, 4500), QPointF(11500, 7000), QPointF(11500, 4500),
+              QPointF(6500, 3000),  QPointF(9250, 4500)})
             row(point, none);
     }
 
