@@ -74,6 +74,9 @@ private slots:
         QCOMPARE(f.window.value(Box::chkMax) + f.window.value(Box::chkStop), 0);
         QVERIFY(f.window.text(Field::txtTiere) == builtInAnimalList());
         QCOMPARE(f.window.focusWidget(), f.control("txtHilfe"));
+        // Centred, but for the few pixels of the frame around it.
+        QVERIFY((f.window.frameGeometry().center() - f.window.screen()->availableGeometry().center())
+                    .manhattanLength() <= 4);
         QVERIFY(!f.window.windowIcon().isNull());
         // No style sheet anywhere, nor the machinery that draws one.
         for (QWidget *control : f.window.findChildren<QWidget *>())
