@@ -7,17 +7,22 @@
 #include "platform/cp1252.h"
 #include "ui_main_window.h"
 #include "window/animal_map.h"
-#include "window/help_line.h"
+#include "window/form_style.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStyleFactory>
 
+#include <initializer_list>
 #include <utility>
 
 namespace {
 
 constexpr float twipsPerPixel = 15.0f;
+// What the help line says while the pointer moves over a control; controls
+// without it leave the line alone.
+constexpr char helpProperty[] = "hilfe";
 
 // A built-in picture at the window's size; on a high-density screen its
 // double-resolution version, so that it is drawn sharp instead of enlarged.
@@ -31,6 +36,15 @@ QPixmap picture(const QWidget *window, const QString &name)
     return QPixmap(QStringLiteral(":/data/%1.bmp").arg(name));
 }
 
+// The named face, or its metric-compatible free twin where it is missing.
+QFont typeface(const QString &family, const QString &twin, qreal points, bool bold = false)
+{
+    QFont font(QStringList{family, twin});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
 } // namespace
 
 MainWindow::MainWindow(Random &random, Clock &clock, Timer &timer, QWidget *parent)
@@ -38,6 +52,8 @@ MainWindow::MainWindow(Random &random, Clock &clock, Timer &timer, QWidget *pare
       animalList_(builtInAnimalList()), game_(*this, random, clock, timer)
 {
     ui_->setupUi(this);
+    setFonts();
+    applyFormStyle();
     // The window is white, the panel keeps the platform's colours.
     QPalette panel = ui_->Picture1->palette();
     panel.setColor(QPalette::Window, palette().color(QPalette::Button));
@@ -45,8 +61,7 @@ MainWindow::MainWindow(Random &random, Clock &clock, Timer &timer, QWidget *pare
     ui_->picSchlange->setBackgroundRole(QPalette::Base);
     ui_->txtTiere->setPlainText(fromCp1252(animalList_));
     setWindowIcon(QIcon(QStringLiteral(":/data/smiley.ico")));
-    ui_->imgSchlange->setPixmap(picture(this, QStringLiteral("schlange")));
-    ui_->Image1->setPixmap(picture(this, QStringLiteral("tiere")));
+    showPictures();
     snakeTop_ = static_cast<float>(ui_->imgSchlange->y()) * snakeFrameScale /
                 static_cast<float>(ui_->picSchlangeSurface->height());
     ui_->txtHilfe->setFocus();
@@ -58,6 +73,54 @@ MainWindow::MainWindow(Random &random, Clock &clock, Timer &timer, QWidget *pare
 }
 
 MainWindow::~MainWindow() = default;
+
+// Designer keeps whole point sizes only, and the window's sizes are whole
+// pixels at 96 dots per inch (11.25 pt is 15 pixels).
+void MainWindow::setFonts()
+{
+    const auto times = [](qreal points) {
+        return typeface(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), points);
+    };
+    const auto use = [](const QFont &font, std::initializer_list<QWidget *> controls) {
+        for (QWidget *control : controls)
+            control->setFont(font);
+    };
+    use(times(9.75), {ui_->Command4, ui_->Label2});
+    use(times(11.25),
+        {ui_->cmdZweiter, ui_->chkStop, ui_->cmdLetzter, ui_->cmdErster, ui_->chkGrossbuchstaben,
+         ui_->chkLetzter, ui_->chkMax, ui_->cmdMischen, ui_->Command3});
+    use(times(12), {ui_->Text1, ui_->cmdSortieren, ui_->cmdEnde, ui_->Label1, ui_->txtPunkte});
+    use(times(14.25), {ui_->Command1, ui_->txtHilfe});
+    use(times(15.75), {ui_->Command2});
+    use(typeface(QStringLiteral("Arial Unicode MS"), QStringLiteral("Liberation Sans"), 15.75),
+        {ui_->txtAusgabe, ui_->txtSortiert});
+    use(typeface(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), 18, true),
+        {ui_->txtSuchwort});
+}
+
+void MainWindow::applyFormStyle()
+{
+    // A widget's style does not pass to its children: each control gets it.
+    auto *style = new FormStyle(QStyleFactory::create(QWidget::style()->name()));
+    style->setParent(this);
+    for (QWidget *control : findChildren<QWidget *>())
+        control->setStyle(style);
+}
+
+void MainWindow::showPictures()
+{
+    ui_->imgSchlange->setPixmap(picture(this, QStringLiteral("schlange")));
+    ui_->Image1->setPixmap(picture(this, QStringLiteral("tiere")));
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    // Qt 6.4 tells a window's widgets only this when the window moves to a
+    // screen of another density.
+    if (event->type() == QEvent::ScreenChangeInternal)
+        showPictures();
+    return QWidget::event(event);
+}
 
 void MainWindow::connectHandlers()
 {
@@ -76,25 +139,21 @@ void MainWindow::connectHandlers()
 
 void MainWindow::installHelpLine()
 {
-    for (const HelpSentence &row : helpSentences) {
-        auto *control = findChild<QWidget *>(QLatin1String(row.control));
-        const QString sentence = QString::fromUtf8(row.sentence);
-        help_.insert(control, sentence);
-        control->setAccessibleDescription(sentence);
-    }
-    // The panel's inner area and the rectangle drawn on it are the panel.
-    help_.insert(ui_->Picture1Surface, help_.value(ui_->Picture1));
-    ui_->Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QList<QWidget *> tracked = help_.keys();
-    tracked.append(ui_->Image1);
-    for (QWidget *control : tracked) {
+    for (QWidget *control : findChildren<QWidget *>()) {
+        if (!control->property(helpProperty).isValid())
+            continue;
+        control->setAccessibleDescription(control->property(helpProperty).toString());
         control->setMouseTracking(true);
         control->installEventFilter(this);
     }
+    ui_->Image1->setMouseTracking(true);
+    ui_->Image1->installEventFilter(this);
+    // The rectangle is drawn on the panel: a move over it is one over the panel.
+    ui_->Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
     // The scroll bar and the solution field have no sentence of their own, but
     // a screen reader should still say what they are for.
-    ui_->HScroll1->setAccessibleDescription(help_.value(ui_->Label1));
-    ui_->txtSuchwort->setAccessibleDescription(help_.value(ui_->cmdSortieren));
+    ui_->HScroll1->setAccessibleDescription(ui_->Label1->accessibleDescription());
+    ui_->txtSuchwort->setAccessibleDescription(ui_->cmdSortieren->accessibleDescription());
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -109,7 +168,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
                 Image1_MouseMove(static_cast<float>(position.x()) * twipsPerPixel,
                                  static_cast<float>(position.y()) * twipsPerPixel);
             else
-                ui_->txtHilfe->setText(help_.value(control));
+                ui_->txtHilfe->setText(control->property(helpProperty).toString());
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -117,10 +176,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::chkLetzter_Click()
 {
-    ui_->txtHilfe->setText(help_.value(ui_->chkLetzter));
+    ui_->txtHilfe->setText(ui_->chkLetzter->property(helpProperty).toString());
 }
 
-void MainWindow::Image1_MouseMove(float x, float y) { ui_->txtHilfe->setText(animalAt(x, y)); }
+void MainWindow::Image1_MouseMove(float x, float y)
+{
+    ui_->txtHilfe->setText(animalAt(x, y));
+}
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
@@ -137,20 +199,13 @@ void MainWindow::endProgram()
 QLineEdit *MainWindow::lineEdit(Field field) const
 {
     switch (field) {
-    case Field::txtSuchwort:
-        return ui_->txtSuchwort;
-    case Field::txtSortiert:
-        return ui_->txtSortiert;
-    case Field::txtAusgabe:
-        return ui_->txtAusgabe;
-    case Field::txtPunkte:
-        return ui_->txtPunkte;
-    case Field::txtHilfe:
-        return ui_->txtHilfe;
-    case Field::Text1:
-        return ui_->Text1;
-    case Field::txtTiere:
-        break;
+    case Field::txtSuchwort: return ui_->txtSuchwort;
+    case Field::txtSortiert: return ui_->txtSortiert;
+    case Field::txtAusgabe: return ui_->txtAusgabe;
+    case Field::txtPunkte: return ui_->txtPunkte;
+    case Field::txtHilfe: return ui_->txtHilfe;
+    case Field::Text1: return ui_->Text1;
+    case Field::txtTiere: break;
     }
     return nullptr;
 }
@@ -175,16 +230,11 @@ void MainWindow::setText(Field field, const Text &text)
 QWidget *MainWindow::widget(Shown control) const
 {
     switch (control) {
-    case Shown::cmdErster:
-        return ui_->cmdErster;
-    case Shown::cmdZweiter:
-        return ui_->cmdZweiter;
-    case Shown::cmdLetzter:
-        return ui_->cmdLetzter;
-    case Shown::cmdSortieren:
-        return ui_->cmdSortieren;
-    case Shown::txtSuchwort:
-        return ui_->txtSuchwort;
+    case Shown::cmdErster: return ui_->cmdErster;
+    case Shown::cmdZweiter: return ui_->cmdZweiter;
+    case Shown::cmdLetzter: return ui_->cmdLetzter;
+    case Shown::cmdSortieren: return ui_->cmdSortieren;
+    case Shown::txtSuchwort: return ui_->txtSuchwort;
     }
     return nullptr;
 }
@@ -197,14 +247,10 @@ void MainWindow::setVisible(Shown control, bool visible)
 QCheckBox *MainWindow::checkBox(Box box) const
 {
     switch (box) {
-    case Box::chkGrossbuchstaben:
-        return ui_->chkGrossbuchstaben;
-    case Box::chkLetzter:
-        return ui_->chkLetzter;
-    case Box::chkMax:
-        return ui_->chkMax;
-    case Box::chkStop:
-        return ui_->chkStop;
+    case Box::chkGrossbuchstaben: return ui_->chkGrossbuchstaben;
+    case Box::chkLetzter: return ui_->chkLetzter;
+    case Box::chkMax: return ui_->chkMax;
+    case Box::chkStop: return ui_->chkStop;
     }
     return nullptr;
 }

@@ -5,7 +5,6 @@
 #include "game/controls.h"
 #include "game/game.h"
 
-#include <QHash>
 #include <QWidget>
 
 #include <memory>
@@ -38,10 +37,15 @@ public:
     void endProgram() override;
 
 protected:
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void setFonts();
+    void applyFormStyle();
+    // The built-in pictures at the window's current density.
+    void showPictures();
     void connectHandlers();
     void installHelpLine();
     void chkLetzter_Click();
@@ -59,6 +63,5 @@ private:
     // characters are kept here rather than read back from txtTiere.
     Text animalList_;
     float snakeTop_ = 0.0f;
-    QHash<QWidget *, QString> help_;
     Game game_;
 };

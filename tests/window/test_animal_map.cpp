@@ -13,47 +13,41 @@ private slots:
         QTest::addColumn<float>("x");
         QTest::addColumn<float>("y");
         QTest::addColumn<QString>("name");
-        const QString none = everyAnimal;
-        QTest::newRow("mantis up to the top") << 400.f << 0.f << QStringLiteral("Gottesanbeterin");
-        QTest::newRow("left strip includes its lower bound") << 400.f << 1800.f << QStringLiteral("Maus");
-        QTest::newRow("hen") << 400.f << 3000.f << QStringLiteral("Henne");
-        QTest::newRow("meerkat from 4000") << 400.f << 4000.f << QStringLiteral("Erdmännchen");
-        QTest::newRow("below the meerkat") << 400.f << 7000.f << none;
-        QTest::newRow("rooster's centre") << 1440.f << 3780.f << QStringLiteral("Hahn");
-        QTest::newRow("rooster right of 2000") << 2200.f << 3500.f << QStringLiteral("Hahn");
-        QTest::newRow("butterfly") << 1500.f << 5500.f << QStringLiteral("Schmetterling");
-        QTest::newRow("x 2000 belongs to no strip") << 2000.f << 3500.f << none;
-        QTest::newRow("duck") << 3000.f << 800.f << QStringLiteral("Ente");
-        QTest::newRow("lizard in two strips") << 3000.f << 6500.f << QStringLiteral("Leguan");
-        QTest::newRow("lizard, second strip") << 4200.f << 6500.f << QStringLiteral("Leguan");
-        QTest::newRow("lion") << 4200.f << 1000.f << QStringLiteral("Löwe");
-        QTest::newRow("toucan") << 4200.f << 3000.f << QStringLiteral("Tukan");
-        QTest::newRow("ostrich") << 5500.f << 5000.f << QStringLiteral("Strauß");
-        QTest::newRow("warthog, tall range") << 6500.f << 3600.f << QStringLiteral("Warzenschwein");
-        QTest::newRow("6000-strip y 5500 between rows") << 6500.f << 5500.f << none;
-        QTest::newRow("elephant") << 6500.f << 6000.f << QStringLiteral("Elefant");
-        QTest::newRow("7000-strip y 4500 between rows") << 7500.f << 4500.f << none;
-        QTest::newRow("raccoon") << 8500.f << 5000.f << QStringLiteral("Waschbär");
-        QTest::newRow("swordfish") << 8500.f << 800.f << QStringLiteral("Schwertfisch");
-        QTest::newRow("skunk") << 8500.f << 2500.f << QStringLiteral("Stinktier");
-        QTest::newRow("rhinoceros") << 9200.f << 4000.f << QStringLiteral("Nashorn");
-        QTest::newRow("crab") << 10000.f << 5000.f << QStringLiteral("Krebs");
-        QTest::newRow("giraffe") << 10000.f << 1000.f << QStringLiteral("Giraffe");
-        QTest::newRow("snake") << 11500.f << 1000.f << QStringLiteral("Schlange");
-        QTest::newRow("jellyfish") << 11500.f << 3000.f << QStringLiteral("Qualle");
-        QTest::newRow("angelfish") << 11500.f << 5000.f << QStringLiteral("Skalar");
-        QTest::newRow("spider") << 11500.f << 6000.f << QStringLiteral("Spinne");
-        QTest::newRow("flamingo") << 5500.f << 2000.f << QStringLiteral("Flamingo");
-        QTest::newRow("fish") << 6500.f << 2500.f << QStringLiteral("Fisch");
-        QTest::newRow("fox") << 6500.f << 1000.f << QStringLiteral("Fuchs");
-        QTest::newRow("owl") << 3000.f << 2500.f << QStringLiteral("Eule");
-        QTest::newRow("rabbit") << 3000.f << 5000.f << QStringLiteral("Kaninchen");
-        QTest::newRow("chick between hen and rooster") << 900.f << 3700.f << none;
-        for (const float x : {0.f, 800.f, 1000.f, 2500.f, 4000.f, 4500.f, 4700.f, 5000.f, 6000.f, 7000.f,
-                              8000.f, 9000.f, 9500.f, 11000.f, 12000.f, 12100.f})
-            QTest::addRow("x %g is no animal's", double(x)) << x << 3800.f << none;
-        QTest::newRow("open upper bound") << 11500.f << 7000.f << none;
+        const QString none = QStringLiteral("Diese und weitere Tiere kommen vor!");
+        const auto row = [](QPointF point, const QString &name) {
+            QTest::addRow("%g, %g", point.x(), point.y()) << float(point.x()) << float(point.y()) << name;
+        };
+        // Every animal in the middle of its ranges, and next to the bounds that a
+        // range includes: the lower bounds of the first column's cascade.
+        const std::pair<QPointF, const char *> animals[] = {
+            {{400, 900}, "Gottesanbeterin"}, {{400, 1800}, "Maus"},           {{400, 3000}, "Henne"},
+            {{400, 4000}, "Erdmännchen"},    {{1500, 3500}, "Hahn"},          {{2100, 3500}, "Hahn"},
+            {{1500, 5500}, "Schmetterling"}, {{3200, 850}, "Ente"},           {{3200, 2500}, "Eule"},
+            {{3200, 4750}, "Kaninchen"},     {{3200, 6500}, "Leguan"},        {{4100, 6500}, "Leguan"},
+            {{4250, 1400}, "Löwe"},          {{4250, 3550}, "Tukan"},         {{5500, 2500}, "Flamingo"},
+            {{5500, 5500}, "Strauß"},        {{6500, 850}, "Fuchs"},          {{6500, 2500}, "Fisch"},
+            {{6500, 4500}, "Warzenschwein"}, {{7500, 3600}, "Warzenschwein"}, {{8100, 4400}, "Warzenschwein"},
+            {{6500, 6250}, "Elefant"},       {{7500, 5750}, "Waschbär"},      {{8900, 4600}, "Waschbär"},
+            {{8500, 850}, "Schwertfisch"},   {{8500, 2500}, "Stinktier"},     {{9250, 4000}, "Nashorn"},
+            {{9600, 4000}, "Nashorn"},       {{9250, 5750}, "Krebs"},         {{9600, 6900}, "Krebs"},
+            {{10250, 1700}, "Giraffe"},      {{11500, 1200}, "Schlange"},     {{11500, 3000}, "Qualle"},
+            {{11500, 5000}, "Skalar"},       {{11500, 6250}, "Spinne"},
+        };
+        for (const auto &[point, name] : animals)
+            row(point, QString::fromUtf8(name));
+        // Every other bound excludes its own value, with animals on both sides,
+        // and the gaps between ranges belong to no animal.
+        for (const QPointF &point :
+             {QPointF(0, 900),      QPointF(800, 900),   QPointF(900, 3700),   QPointF(1000, 3500),
+              QPointF(2000, 3500),  QPointF(2500, 5200), QPointF(4000, 6500),  QPointF(4500, 6500),
+              QPointF(4700, 6500),  QPointF(5000, 6500), QPointF(6000, 5000),  QPointF(7000, 4000),
+              QPointF(8000, 4000),  QPointF(9000, 4000), QPointF(9500, 4000),  QPointF(11000, 3800),
+              QPointF(12000, 3800), QPointF(400, 7000),  QPointF(3200, 400),   QPointF(3200, 1300),
+              QPointF(6500, 5500),  QPointF(7500, 4500), QPointF(11500, 7000), QPointF(11500, 4500),
+              QPointF(6500, 3000),  QPointF(9250, 4500), QPointF(1500, 3000),  QPointF(2100, 3000)})
+            row(point, none);
     }
+
     void namesTheAnimalUnderThePointer()
     {
         QFETCH(float, x);

@@ -18,22 +18,13 @@ struct WindowFixture {
 
     WindowFixture() { window.show(); }
 
-    template <typename T = QWidget> T *control(const char *name) const
+    template <typename T = QWidget> T *control(const QString &name) const
     {
-        return window.findChild<T *>(QLatin1String(name));
+        return window.findChild<T *>(name);
     }
-    QString textOf(const char *name) const { return control<QLineEdit>(name)->text(); }
-    bool shown(const char *name) const { return control(name)->isVisibleTo(&window); }
-    void click(const char *name) { QTest::mouseClick(control(name), Qt::LeftButton); }
-
-    // "Tier" on this name with both option boxes unticked, as they start ticked.
-    void puzzleWithoutOptions(const QString &name)
-    {
-        click("chkGrossbuchstaben");
-        click("chkLetzter");
-        nextAnimal(name);
-        click("Command2");
-    }
+    QString textOf(const QString &name) const { return control<QLineEdit>(name)->text(); }
+    bool shown(const QString &name) const { return control(name)->isVisibleTo(&window); }
+    void click(const QString &name) { QTest::mouseClick(control(name), Qt::LeftButton); }
 
     // The next "Tier" draws this name of the built-in list.
     void nextAnimal(const QString &name)
