@@ -13,6 +13,8 @@ int main(int argc, char *argv[])
     // The game takes no arguments: Qt sees only the program's name.
     argc = 1;
     QApplication application(argc, argv);
+    // Wayland compositors match the window to its menu entry and icon by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.wuselwort.Wuselwort"));
     // Fusion takes a button's face from its palette on every platform.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
