@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "data/animal_list.h"
 #include "fakes.h"
 #include "platform/cp1252.h"
 #include "window/main_window.h"
@@ -27,10 +26,5 @@ struct WindowFixture {
     void click(const QString &name) { QTest::mouseClick(control(name), Qt::LeftButton); }
 
     // The next "Tier" draws this name of the built-in list.
-    void nextAnimal(const QString &name)
-    {
-        const Text &list = builtInAnimalList();
-        const auto lineFeed = static_cast<long>(list.find("\n" + toCp1252(name) + "\r\n"));
-        random.script = {drawFor(lineFeed + 1, static_cast<long>(list.size()) - 10)};
-    }
+    void nextAnimal(const QString &name) { random.script = {drawOf(toCp1252(name))}; }
 };
