@@ -6,6 +6,7 @@
 #include "game/letters.h"
 #include "platform/cp1252.h"
 #include "platform/numbers.h"
+#include "platform/qt_timer.h"
 
 #include <QCryptographicHash>
 #include <QStringDecoder>
@@ -109,6 +110,18 @@ private slots:
         QVERIFY(*seen.begin() >= 1 && *seen.rbegin() <= 1000000);
     }
 
+    // The thinking-time clock counts on one shot per start.
+    void timerFiresOncePerStart()
+    {
+        QtTimer timer;
+        int shots = 0;
+        timer.setCallback([&] { ++shots; });
+        timer.start(std::chrono::milliseconds(1));
+        QTRY_COMPARE(shots, 1);
+        QTest::qWait(30);
+        QCOMPARE(shots, 1);
+    }
+
     void scoreText_data()
     {
         QTest::addColumn<QByteArray>("shown");
@@ -116,6 +129,7 @@ private slots:
         QTest::addColumn<QByteArray>("written");
         QTest::newRow("signed form") << QByteArray(" 5") << 5.0 << QByteArray(" 5");
         QTest::newRow("negative") << QByteArray("-1") << -1.0 << QByteArray("-1");
+        QTest::newRow("plus sign") << QByteArray("+5") << 5.0 << QByteArray(" 5");
         QTest::newRow("empty reads 0") << QByteArray() << 0.0 << QByteArray(" 0");
         QTest::newRow("word reads 0") << QByteArray("Punkte") << 0.0 << QByteArray(" 0");
         QTest::newRow("trailing text") << QByteArray("  12abc") << 12.0 << QByteArray(" 12");
