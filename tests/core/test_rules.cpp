@@ -30,6 +30,7 @@ private slots:
             QTest::newRow(name) << QByteArray(word) << keep << last << QByteArray(expected);
         };
         row("lowered", "Elefant", false, false, "aeeflnt");
+        row("first capital lowered", "Aal", false, false, "aal");
         row("capital in front", "Elefant", true, false, "Eaeflnt");
         row("last letter already last", "Elefant", false, true, "aeeflnt");
         row("umlaut behind z", "Eisb\xE4r", false, false, "beirs\xE4");
