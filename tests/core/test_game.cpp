@@ -109,6 +109,30 @@ private slots:
         QVERIFY(!t.controls.visible[Shown::txtSuchwort] && !t.controls.visible[Shown::cmdSortieren]);
     }
 
+    // A typed solution too short for its hints: no dots, and the letters that
+    // it lacks are empty.
+    void hintsOnAShortTypedSolution_data()
+    {
+        QTest::addColumn<QByteArray>("solution");
+        QTest::addColumn<QByteArray>("tail");
+        QTest::newRow("empty") << QByteArray() << gap;
+        QTest::newRow("one letter is first and last") << QByteArray("x") << gap + "xx";
+    }
+    void hintsOnAShortTypedSolution()
+    {
+        QFETCH(QByteArray, solution);
+        GameFixture t;
+        t.puzzle("Elefant", 0, 0);
+        t.game.Command1_Click();
+        t.controls.texts[Field::txtSuchwort] = solution.toStdString();
+        const QByteArray sorted = t.field(Field::txtSortiert);
+        t.game.cmdErster_Click();
+        t.game.cmdZweiter_Click();
+        t.game.cmdLetzter_Click();
+        QFETCH(QByteArray, tail);
+        QCOMPARE(t.field(Field::txtSortiert), sorted + tail);
+    }
+
     void revealShowsTheSolutionAndKeepsTheScore()
     {
         GameFixture t;

@@ -82,6 +82,7 @@ private slots:
         row("capital kept", "Elefant", true, "7654321", "tnafelE");
         row("taken position drawn again", "abc", false, "3312", "cab");
         row("capital umlauts lowered, not sharp s", "\xC4\xD6\xDC\xDF", false, "1234", "\xE4\xF6\xFC\xDF");
+        row("only A to Z lowered, not their neighbours", "@AZ[", false, "1234", "@az[");
     }
     void shuffle()
     {
