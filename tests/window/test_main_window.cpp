@@ -197,10 +197,19 @@ private slots:
         QWidget *button = f.control(control);
         const QImage image = button->grab().toImage();
         const QRect inside = button->rect().adjusted(3, 3, -4, -4);
+        const auto at = [&](const QImage &grabbed, QPoint point) {
+            return grabbed.pixelColor((QPointF(point) * grabbed.devicePixelRatio()).toPoint());
+        };
         for (const QPoint corner :
              {inside.topLeft(), inside.topRight(), inside.bottomLeft(), inside.bottomRight()})
-            QCOMPARE(image.pixelColor((QPointF(corner) * image.devicePixelRatio()).toPoint()).name(),
-                     face.name());
+            QCOMPARE(at(image, corner).name(), face.name());
+        // The style still draws its frame, darker than the panel, and its own
+        // look while the button is held down.
+        const QWidget *panel = button->parentWidget();
+        QVERIFY(qGray(at(image, QPoint(0, button->height() / 2)).rgb()) <
+                qGray(panel->palette().color(panel->backgroundRole()).rgb()));
+        qobject_cast<QAbstractButton *>(button)->setDown(true);
+        QVERIFY(at(button->grab().toImage(), inside.topLeft()) != face);
     }
 
     void captionsAndTheSolutionShowWhole()
