@@ -75,6 +75,10 @@ private slots:
         QVERIFY((f.window.frameGeometry().center() - f.window.screen()->availableGeometry().center())
                     .manhattanLength() <= 4);
         QVERIFY(!f.window.windowIcon().isNull());
+        // The panel keeps the platform's colour on the white window.
+        QWidget *panel = f.control("Picture1");
+        const QImage surface = panel->grab().toImage();
+        QVERIFY(surface.pixelColor(surface.width() - 30, surface.height() - 30) != QColor(Qt::white));
         // No style sheet anywhere, nor the machinery that draws one.
         for (QWidget *control : f.window.findChildren<QWidget *>())
             QVERIFY2(qstrcmp(control->style()->metaObject()->className(), "QStyleSheetStyle") != 0,
