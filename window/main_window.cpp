@@ -28,11 +28,9 @@ constexpr char helpProperty[] = "hilfe";
 // double-resolution version, so that it is drawn sharp instead of enlarged.
 QPixmap picture(const QWidget *window, const QString &name)
 {
-    if (window->devicePixelRatioF() > 1.0) {
-        QPixmap sharp(QStringLiteral(":/data/%1@2x.png").arg(name));
-        sharp.setDevicePixelRatio(2.0);
-        return sharp;
-    }
+    // Qt reads the pixel ratio of 2 from the "@2x" in the name.
+    if (window->devicePixelRatioF() > 1.0)
+        return QPixmap(QStringLiteral(":/data/%1@2x.png").arg(name));
     return QPixmap(QStringLiteral(":/data/%1.bmp").arg(name));
 }
 
