@@ -27,5 +27,15 @@ for size in 16x16 32x32 48x48 256x256; do
   [ -s "$prefix/share/icons/hicolor/$size/apps/$id.png" ] || { echo "icon $size missing" >&2; exit 1; }
 done
 
+# Wayland desktops match the window to its menu entry and icon by its app id.
+(
+  . tools/virtual-screen.sh
+  trap stop_virtual_screen EXIT
+  start_virtual_screen wayland
+  WAYLAND_DEBUG=client timeout 3 "$prefix/bin/wuselwort" 2>"$prefix/protocol.log" || true
+  grep -q "set_app_id(\"$id\")" "$prefix/protocol.log" ||
+    { echo "the window's app id is not $id" >&2; exit 1; }
+)
+
 tools/a11y-check.sh x11 "$prefix/bin/wuselwort"
 tools/a11y-check.sh wayland "$prefix/bin/wuselwort"
