@@ -27,7 +27,9 @@ for size in 16x16 32x32 48x48 256x256; do
   [ -s "$prefix/share/icons/hicolor/$size/apps/$id.png" ] || { echo "icon $size missing" >&2; exit 1; }
 done
 
-# Wayland desktops match the window to its menu entry and icon by its app id.
+# Desktops match the window to its menu entry and icon: Wayland ones by its
+# app id, X11 ones by its window class.
+wmclass=$(sed -n 's/^StartupWMClass=//p' "$prefix/share/applications/$id.desktop")
 (
   . tools/virtual-screen.sh
   trap stop_virtual_screen EXIT
@@ -35,6 +37,16 @@ done
   WAYLAND_DEBUG=client timeout 3 "$prefix/bin/wuselwort" 2>"$prefix/protocol.log" || true
   grep -q "set_app_id(\"$id\")" "$prefix/protocol.log" ||
     { echo "the window's app id is not $id" >&2; exit 1; }
+  stop_virtual_screen
+
+  start_virtual_screen x11
+  "$prefix/bin/wuselwort" &
+  game=$!
+  window=$(timeout 10 xdotool search --sync --name '^Wuselwort$' | head -1)
+  class=$(xprop -id "$window" WM_CLASS)
+  kill "$game"
+  [[ $class == *"\"$wmclass\""* ]] ||
+    { echo "the window's $class does not name $wmclass" >&2; exit 1; }
 )
 
 tools/a11y-check.sh x11 "$prefix/bin/wuselwort"
