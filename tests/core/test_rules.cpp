@@ -112,14 +112,19 @@ private slots:
         QVERIFY(*seen.begin() >= 1 && *seen.rbegin() <= 1000000);
     }
 
-    // The thinking-time clock counts on one shot per start.
-    void timerFiresOncePerStart()
+    // The thinking-time clock counts on one shot per start, and a closed
+    // window on none after a stop.
+    void timerFiresOncePerStartAndNotAfterAStop()
     {
         QtTimer timer;
         int shots = 0;
         timer.setCallback([&] { ++shots; });
         timer.start(std::chrono::milliseconds(1));
         QTRY_COMPARE(shots, 1);
+        QTest::qWait(30);
+        QCOMPARE(shots, 1);
+        timer.start(std::chrono::milliseconds(1));
+        timer.stop();
         QTest::qWait(30);
         QCOMPARE(shots, 1);
     }
@@ -143,7 +148,7 @@ private slots:
             << QByteArray(" 838383838383838406377472");
         QTest::newRow("beyond a double") << "-" + QByteArray(400, '9') << -DBL_MAX << QByteArray();
         QTest::newRow("too small to tell from 0")
-            << "0." + QByteArray(400, '0') + "1" << 0.0 << QByteArray(" 0");
+            << " -0." + QByteArray(400, '0') + "1" << 0.0 << QByteArray(" 0");
         QTest::newRow("an exponent is text") << QByteArray("1e300") << 1.0 << QByteArray(" 1");
     }
     void scoreText()
