@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 
 using namespace std::chrono_literals;
@@ -155,6 +156,16 @@ private slots:
         QCOMPARE(firstMarkedRow(frame, belowScore), qRound(frame->height() / 10.0) + 2);
         f.window.setSnakeTop(100);
         QCOMPARE(firstMarkedRow(frame, belowScore), -1);
+
+        // A step at the shortest thinking time is 9 units, and the score
+        // rides ten units above the snake.
+        f.window.setSnakeTop(10);
+        f.control<QScrollBar>("HScroll1")->setValue(1);
+        f.click("Command3");
+        f.time.advance(0ms);
+        const int snake = f.control("imgSchlange")->y();
+        QCOMPARE(snake, qRound(frame->height() * 19 / 100.0));
+        QVERIFY(qAbs(snake - f.control("txtPunkte")->y() - frame->height() / 10.0) <= 1);
     }
 
     // At 96 dots per inch 9.75 pt are 13 pixels, 11.25 pt 15, 12 pt 16, 14.25 pt
