@@ -34,7 +34,7 @@ wmclass=$(sed -n 's/^StartupWMClass=//p' "$prefix/share/applications/$id.desktop
   . tools/virtual-screen.sh
   trap stop_virtual_screen EXIT
   start_virtual_screen wayland
-  WAYLAND_DEBUG=client timeout 3 "$prefix/bin/wuselwort" 2>"$prefix/protocol.log" || true
+  WAYLAND_DEBUG=client timeout 5 "$prefix/bin/wuselwort" 2>"$prefix/protocol.log" || true
   grep -q "set_app_id(\"$id\")" "$prefix/protocol.log" ||
     { echo "the window's app id is not $id" >&2; exit 1; }
   stop_virtual_screen

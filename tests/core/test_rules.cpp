@@ -112,8 +112,8 @@ private slots:
         QVERIFY(*seen.begin() >= 1 && *seen.rbegin() <= 1000000);
     }
 
-    // The thinking-time clock counts on one shot per start, and a closed
-    // window on none after a stop.
+    // The thinking-time clock counts on one shot per start, and the closing
+    // window on none after its stop.
     void timerFiresOncePerStartAndNotAfterAStop()
     {
         QtTimer timer;
