@@ -75,6 +75,7 @@ private slots:
         row("run interrupted before its first step owes one", "TTnS++", "19 28 28", false, "5", 4);
         row("owed step waits for the interrupted second", "TTn-!Wn--+", "19 19 10 10 10 19", true, "0", 5);
         row("owed step of a run started in a wait comes at once", "Tn-TT!n-", "19 19 19 19", true, "0", 5);
+        row("run ended at its first step owes nothing", "!WnTnS++", "10 19 19 19", false, "5", 3);
         row("Tier while an owed step waits keeps it owed", "TTn-!WnTnS++", "19 19 10 19 28 28", false, "5",
             7);
     }
