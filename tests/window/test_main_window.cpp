@@ -86,6 +86,21 @@ private slots:
                      qPrintable(control->objectName()));
     }
 
+    // The snake frame shows the desktop's colour for a window's content, not
+    // the form's white, whatever that colour is.
+    void snakeFrameTakesTheDesktopsContentColour()
+    {
+        const QPalette desktop = QApplication::palette();
+        QPalette dark = desktop;
+        dark.setColor(QPalette::Base, QColor(40, 40, 40));
+        QApplication::setPalette(dark);
+        WindowFixture f;
+        const QImage frame = f.control("picSchlange")->grab().toImage();
+        QApplication::setPalette(desktop);
+        QCOMPARE(frame.pixelColor((QPointF(4, 300) * frame.devicePixelRatio()).toPoint()),
+                 QColor(40, 40, 40));
+    }
+
     void eachControlRunsItsHandler_data()
     {
         QTest::addColumn<QString>("control");
