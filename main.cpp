@@ -6,7 +6,6 @@
 #include "window/main_window.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 int main(int argc, char *argv[])
 {
@@ -15,8 +14,6 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     // Wayland compositors match the window to its menu entry and icon by this.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.wuselwort.Wuselwort"));
-    // Fusion takes a button's face from its palette on every platform.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     SystemRandom randomSource;
     SystemClock systemClock;

@@ -7,12 +7,11 @@
 #include "platform/cp1252.h"
 #include "ui_main_window.h"
 #include "window/animal_map.h"
-#include "window/form_style.h"
+#include "window/form.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QStyleFactory>
 
 #include <initializer_list>
 #include <utility>
@@ -24,42 +23,14 @@ constexpr float twipsPerPixel = 15.0f;
 // without it leave the line alone.
 constexpr char helpProperty[] = "hilfe";
 
-// A built-in picture at the window's size; on a high-density screen its
-// double-resolution version, so that it is drawn sharp instead of enlarged.
-QPixmap picture(const QWidget *window, const QString &name)
-{
-    // Qt reads the pixel ratio of 2 from the "@2x" in the name.
-    if (window->devicePixelRatioF() > 1.0)
-        return QPixmap(QStringLiteral(":/data/%1@2x.png").arg(name));
-    return QPixmap(QStringLiteral(":/data/%1.bmp").arg(name));
-}
-
-// The named face, or its metric-compatible free twin where it is missing.
-QFont typeface(const QString &family, const QString &twin, qreal points, bool bold = false)
-{
-    QFont font(QStringList{family, twin});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 } // namespace
 
 MainWindow::MainWindow(Random &random, Clock &clock, Timer &timer, QWidget *parent)
     : QWidget(parent), ui_(std::make_unique<Ui::MainWindow>()), timer_(timer),
       animalList_(builtInAnimalList()), game_(*this, random, clock, timer)
 {
-    ui_->setupUi(this);
-    setFonts();
-    applyFormStyle();
-    // The window is white, the panel keeps the platform's colours.
-    QPalette panel = ui_->Picture1->palette();
-    panel.setColor(QPalette::Window, palette().color(QPalette::Button));
-    ui_->Picture1->setPalette(panel);
-    ui_->picSchlange->setBackgroundRole(QPalette::Base);
+    buildForm(*ui_, *this);
     ui_->txtTiere->setPlainText(fromCp1252(animalList_));
-    setWindowIcon(QIcon(QStringLiteral(":/data/smiley.ico")));
-    showPictures();
     snakeTop_ = static_cast<float>(ui_->imgSchlange->y()) * snakeFrameScale /
                 static_cast<float>(ui_->picSchlangeSurface->height());
     ui_->txtHilfe->setFocus();
@@ -72,51 +43,12 @@ MainWindow::MainWindow(Random &random, Clock &clock, Timer &timer, QWidget *pare
 
 MainWindow::~MainWindow() = default;
 
-// Designer keeps whole point sizes only, and the window's sizes are whole
-// pixels at 96 dots per inch (11.25 pt is 15 pixels).
-void MainWindow::setFonts()
-{
-    const auto times = [](qreal points) {
-        return typeface(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), points);
-    };
-    const auto use = [](const QFont &font, std::initializer_list<QWidget *> controls) {
-        for (QWidget *control : controls)
-            control->setFont(font);
-    };
-    use(times(9.75), {ui_->Command4, ui_->Label2});
-    use(times(11.25),
-        {ui_->cmdZweiter, ui_->chkStop, ui_->cmdLetzter, ui_->cmdErster, ui_->chkGrossbuchstaben,
-         ui_->chkLetzter, ui_->chkMax, ui_->cmdMischen, ui_->Command3});
-    use(times(12), {ui_->Text1, ui_->cmdSortieren, ui_->cmdEnde, ui_->Label1, ui_->txtPunkte});
-    use(times(14.25), {ui_->Command1, ui_->txtHilfe});
-    use(times(15.75), {ui_->Command2});
-    use(typeface(QStringLiteral("Arial Unicode MS"), QStringLiteral("Liberation Sans"), 15.75),
-        {ui_->txtAusgabe, ui_->txtSortiert});
-    use(typeface(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), 18, true),
-        {ui_->txtSuchwort});
-}
-
-void MainWindow::applyFormStyle()
-{
-    // A widget's style does not pass to its children: each control gets it.
-    auto *style = new FormStyle(QStyleFactory::create(QWidget::style()->name()));
-    style->setParent(this);
-    for (QWidget *control : findChildren<QWidget *>())
-        control->setStyle(style);
-}
-
-void MainWindow::showPictures()
-{
-    ui_->imgSchlange->setPixmap(picture(this, QStringLiteral("schlange")));
-    ui_->Image1->setPixmap(picture(this, QStringLiteral("tiere")));
-}
-
 bool MainWindow::event(QEvent *event)
 {
     // Qt 6.4 tells a window's widgets only this when the window moves to a
     // screen of another density.
     if (event->type() == QEvent::ScreenChangeInternal)
-        showPictures();
+        showPictures(*ui_, *this);
     return QWidget::event(event);
 }
 

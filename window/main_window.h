@@ -42,10 +42,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void setFonts();
-    void applyFormStyle();
-    // The built-in pictures at the window's current density.
-    void showPictures();
     void connectHandlers();
     void installHelpLine();
     void chkLetzter_Click();
