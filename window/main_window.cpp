@@ -7,6 +7,7 @@
 #include "platform/cp1252.h"
 #include "ui_main_window.h"
 #include "window/animal_map.h"
+#include "window/announcer.h"
 #include "window/form.h"
 
 #include <QCloseEvent>
@@ -39,6 +40,7 @@ MainWindow::MainWindow(Random &random, Clock &clock, Timer &timer, QWidget *pare
     connectHandlers();
     installHelpLine();
     game_.Form_Load();
+    announcer_ = new Announcer(*this, {ui_->txtSortiert, ui_->txtPunkte, ui_->txtSuchwort});
 }
 
 MainWindow::~MainWindow() = default;
@@ -155,6 +157,8 @@ void MainWindow::setText(Field field, const Text &text)
         return;
     }
     lineEdit(field)->setText(fromCp1252(text));
+    if (announcer_ != nullptr)
+        announcer_->changed(lineEdit(field));
 }
 
 QWidget *MainWindow::widget(Shown control) const
@@ -172,6 +176,8 @@ QWidget *MainWindow::widget(Shown control) const
 void MainWindow::setVisible(Shown control, bool visible)
 {
     widget(control)->setVisible(visible);
+    if (control == Shown::txtSuchwort && visible && announcer_ != nullptr)
+        announcer_->changed(ui_->txtSuchwort);
 }
 
 QCheckBox *MainWindow::checkBox(Box box) const

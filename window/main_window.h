@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class Announcer;
 class QCheckBox;
 class QLineEdit;
 namespace Ui {
@@ -60,4 +61,6 @@ private:
     Text animalList_;
     float snakeTop_ = 0.0f;
     Game game_;
+    // Made after start-up: what start-up writes is the form's own, not news.
+    Announcer *announcer_ = nullptr;
 };
