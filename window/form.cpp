@@ -3,11 +3,14 @@
 #include "window/form.h"
 
 #include "ui_main_window.h"
+#include "window/accessible_form.h"
 #include "window/form_style.h"
 
 #include <QStyleFactory>
 
+#include <algorithm>
 #include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -44,18 +47,74 @@ void setFonts(Ui::MainWindow &ui)
 }
 
 // A built-in picture at the window's size.
-QPixmap picture(const QWidget &window, const QString &name)
+QImage picture(const QWidget &window, const QString &name)
 {
     // Qt reads the pixel ratio of 2 from the "@2x" in the name.
     if (window.devicePixelRatioF() > 1.0)
-        return QPixmap(QStringLiteral(":/data/%1@2x.png").arg(name));
-    return QPixmap(QStringLiteral(":/data/%1.bmp").arg(name));
+        return QImage(QStringLiteral(":/data/%1@2x.png").arg(name));
+    return QImage(QStringLiteral(":/data/%1.bmp").arg(name));
+}
+
+// The snake is drawn on white, but its frame shows the desktop's colour: the
+// white that reaches the picture's edge is ground and becomes clear, while
+// the whites of the eyes, enclosed by their outline, stay. The edge pixels of
+// the drawing, blended with that white, keep their colour without the white.
+QImage withClearGround(const QImage &drawing)
+{
+    QImage image = drawing.convertToFormat(QImage::Format_ARGB32);
+    const QRect bounds = image.rect();
+    const QRgb white = qRgb(255, 255, 255);
+    std::vector<QPoint> ground;
+    for (int x = 0; x < image.width(); ++x)
+        ground.insert(ground.end(), {QPoint(x, 0), QPoint(x, image.height() - 1)});
+    for (int y = 0; y < image.height(); ++y)
+        ground.insert(ground.end(), {QPoint(0, y), QPoint(image.width() - 1, y)});
+    std::vector<QPoint> edge;
+    while (!ground.empty()) {
+        const QPoint point = ground.back();
+        ground.pop_back();
+        if (!bounds.contains(point) || qAlpha(image.pixel(point)) == 0)
+            continue;
+        if (image.pixel(point) != white) {
+            edge.push_back(point);
+            continue;
+        }
+        image.setPixel(point, qRgba(0, 0, 0, 0));
+        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+            ground.push_back(point + step);
+    }
+    for (const QPoint point : edge) {
+        const QRgb pixel = image.pixel(point);
+        const int alpha = 255 - std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)});
+        if (alpha == 0 || alpha == 255)
+            continue;
+        const auto unblended = [alpha](int channel) { return 255 - (255 - channel) * 255 / alpha; };
+        image.setPixel(
+            point, qRgba(unblended(qRed(pixel)), unblended(qGreen(pixel)), unblended(qBlue(pixel)), alpha));
+    }
+    image.setDevicePixelRatio(drawing.devicePixelRatio());
+    return image;
+}
+
+// The window is white with black text, fixed by the form; the panel and what
+// stands on it take the desktop's colours for a panel instead, text and
+// ground together.
+void followDesktop(QWidget &panel)
+{
+    const QPalette desktop = QGuiApplication::palette();
+    QPalette palette = panel.palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setBrush(group, QPalette::Window, desktop.brush(group, QPalette::Button));
+        palette.setBrush(group, QPalette::WindowText, desktop.brush(group, QPalette::ButtonText));
+    }
+    panel.setPalette(palette);
 }
 
 } // namespace
 
 void buildForm(Ui::MainWindow &ui, QWidget &window)
 {
+    installAccessibleForm();
     ui.setupUi(&window);
     setFonts(ui);
     // Fusion takes a button's face from its palette on every platform, and a
@@ -65,10 +124,8 @@ void buildForm(Ui::MainWindow &ui, QWidget &window)
     window.setStyle(style);
     for (QWidget *control : window.findChildren<QWidget *>())
         control->setStyle(style);
-    // The window is white, the panel keeps the platform's colours.
-    QPalette panel = ui.Picture1->palette();
-    panel.setColor(QPalette::Window, window.palette().color(QPalette::Button));
-    ui.Picture1->setPalette(panel);
+    style->ringFocus(window);
+    followDesktop(*ui.Picture1);
     ui.picSchlange->setBackgroundRole(QPalette::Base);
     window.setWindowIcon(QIcon(QStringLiteral(":/data/smiley.ico")));
     showPictures(ui, window);
@@ -76,6 +133,7 @@ void buildForm(Ui::MainWindow &ui, QWidget &window)
 
 void showPictures(Ui::MainWindow &ui, const QWidget &window)
 {
-    ui.imgSchlange->setPixmap(picture(window, QStringLiteral("schlange")));
-    ui.Image1->setPixmap(picture(window, QStringLiteral("tiere")));
+    ui.imgSchlange->setPixmap(
+        QPixmap::fromImage(withClearGround(picture(window, QStringLiteral("schlange")))));
+    ui.Image1->setPixmap(QPixmap::fromImage(picture(window, QStringLiteral("tiere"))));
 }

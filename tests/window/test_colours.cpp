@@ -1,0 +1,168 @@
+// SPDX-FileCopyrightText: 2026 The Wuselwort developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyleOption>
+
+#include <cmath>
+#include <map>
+
+namespace {
+
+// Contrast as the web's accessibility guidelines measure it.
+double contrast(const QColor &one, const QColor &other)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double a = luminance(one) + 0.05;
+    const double b = luminance(other) + 0.05;
+    return std::max(a, b) / std::min(a, b);
+}
+
+// A desktop palette with light text on dark grounds, as dark themes give.
+QPalette darkDesktop()
+{
+    QPalette dark(QColor(53, 53, 53));
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        dark.setColor(role, QColor(238, 238, 236));
+    dark.setColor(QPalette::Base, QColor(45, 45, 45));
+    return dark;
+}
+
+// Where a control draws its text, in its own coordinates.
+QRect textArea(QWidget *control)
+{
+    QStyleOptionButton option;
+    option.initFrom(control);
+    if (qobject_cast<QCheckBox *>(control))
+        return control->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, control);
+    if (qobject_cast<QPushButton *>(control))
+        return control->style()->subElementRect(QStyle::SE_PushButtonContents, &option, control);
+    return control->contentsRect().adjusted(3, 3, -3, -3);
+}
+
+// The text's contrast on the grabbed pixels: the commonest colour is the
+// ground, the colour that stands out most from it is the text's.
+double textContrast(QWidget *control)
+{
+    const QImage image = control->grab(textArea(control)).toImage();
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    const QColor ground = std::max_element(counts.begin(), counts.end(), [](auto a, auto b) {
+                              return a.second < b.second;
+                          })->first;
+    double best = 1.0;
+    for (const auto &[pixel, count] : counts)
+        best = std::max(best, contrast(ground, QColor(pixel)));
+    return best;
+}
+
+QColor at(const QImage &image, QPoint point)
+{
+    const qreal ratio = image.devicePixelRatio();
+    return image.pixelColor(int((point.x() + 0.5) * ratio), int((point.y() + 0.5) * ratio));
+}
+
+} // namespace
+
+class ColoursTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { desktop_ = QApplication::palette(); }
+    void cleanup() { QApplication::setPalette(desktop_); }
+
+    // Texts on the form's own colours and texts on the desktop's stay
+    // readable, and the snake's white ground takes the frame's colour.
+    void textIsReadableUnderALightAndADarkDesktop()
+    {
+        for (const QPalette &desktop : {QApplication::palette(), darkDesktop()}) {
+            QApplication::setPalette(desktop);
+            WindowFixture f;
+            f.nextAnimal(QStringLiteral("Elefant"));
+            f.click("Command2");
+            f.time.advance(std::chrono::milliseconds(0));
+            for (Shown hidden : {Shown::cmdZweiter, Shown::cmdSortieren, Shown::txtSuchwort})
+                f.window.setVisible(hidden, true);
+            for (QWidget *control : f.window.findChildren<QWidget *>()) {
+                const auto *label = qobject_cast<QLabel *>(control);
+                const bool showsText = qobject_cast<QAbstractButton *>(control) ||
+                                       qobject_cast<QLineEdit *>(control) ||
+                                       (label && !label->text().isEmpty());
+                if (!showsText || !control->isVisibleTo(&f.window))
+                    continue;
+                // Bold 18 points count as large text.
+                const double needed = control->objectName() == QLatin1String("txtSuchwort") ? 3.0 : 4.5;
+                const double measured = textContrast(control);
+                QVERIFY2(measured >= needed,
+                         qPrintable(control->objectName() + QStringLiteral(": %1").arg(measured)));
+            }
+            QWidget *frame = f.control("picSchlange");
+            const QPoint snakeGround = f.control("imgSchlange")->mapTo(frame, QPoint(2, 200));
+            QCOMPARE(at(frame->grab().toImage(), snakeGround), desktop.color(QPalette::Base));
+        }
+    }
+
+    // At the middle of a side that faces bare ground, the ring changes at
+    // least two pixels in a row, and stands out by 3:1 from what it meets on
+    // either side: the ground outside, the control's face or edge inside.
+    void keyboardFocusShowsAsARing()
+    {
+        for (const QPalette &desktop : {QApplication::palette(), darkDesktop()}) {
+            QApplication::setPalette(desktop);
+            WindowFixture f;
+            f.window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&f.window));
+            for (Shown hidden : {Shown::cmdZweiter, Shown::cmdSortieren})
+                f.window.setVisible(hidden, true);
+            for (QWidget *control : f.window.findChildren<QWidget *>()) {
+                if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisibleTo(&f.window))
+                    continue;
+                f.control(control == f.control("Command2") ? "Command1" : "Command2")->setFocus();
+                const QImage before = f.window.grab().toImage();
+                control->setFocus();
+                const QImage after = f.window.grab().toImage();
+                int sides = 0;
+                const QRect edge(control->mapTo(&f.window, QPoint(0, 0)), control->size());
+                for (const auto &[middle, out] :
+                     {std::pair{QPoint(edge.left(), edge.center().y()), QPoint(-1, 0)},
+                      std::pair{QPoint(edge.right(), edge.center().y()), QPoint(1, 0)}}) {
+                    const QWidget *beside = f.window.childAt(middle + 3 * out);
+                    if (beside != nullptr && !beside->isAncestorOf(control))
+                        continue;
+                    ++sides;
+                    std::vector<int> ring;
+                    for (int k = -2; k <= 2; ++k)
+                        if (at(before, middle + k * out) != at(after, middle + k * out))
+                            ring.push_back(k);
+                    const QString where = control->objectName() + QStringLiteral(" side %1").arg(out.x());
+                    QVERIFY2(ring.size() >= 2 && ring.back() - ring.front() == int(ring.size()) - 1,
+                             qPrintable(where));
+                    const QColor face = at(before, middle + (ring.front() - 1) * out);
+                    const QColor ground = at(before, middle + (ring.back() + 1) * out);
+                    QVERIFY2(contrast(at(after, middle + ring.back() * out), ground) >= 3.0,
+                             qPrintable(where));
+                    QVERIFY2(contrast(at(after, middle + ring.front() * out), face) >= 3.0,
+                             qPrintable(where));
+                }
+                QVERIFY2(sides > 0, qPrintable(control->objectName()));
+            }
+        }
+    }
+
+private:
+    QPalette desktop_;
+};
+
+QTEST_MAIN(ColoursTest)
+#include "test_colours.moc"
