@@ -8,16 +8,49 @@
 # BENCH_RUNS sets the number of clock runs of each program (default 5),
 # BENCH_STARTS the number of further starts alone (default 20), since start-up
 # is the noisiest figure and a start takes well under a second.
+# BENCH_BASELINE names an earlier git revision whose game is measured as well,
+# so that a change is judged before and after by ratios from the same run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${BENCH_RUNS:-5}
 starts=${BENCH_STARTS:-20}
+baseline=${BENCH_BASELINE:-}
 build="build-bench"
 
 mapfile -t packages <tools/build-deps.txt
 tools/deps.sh "${packages[@]}" xvfb pkg-config libx11-dev libxdamage-dev libxtst-dev
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DWUSELWORT_BENCH=ON -DBUILD_TESTING=OFF >&2
 cmake --build "$build" -j"$(nproc)" --target wuselwort floor probe >&2
+
+# Builds the game of revision $1 in Release from an export of it, which leaves
+# the checkout and its git state alone. One directory per commit, so that a
+# second run against the same baseline builds nothing.
+build_baseline() {
+  local commit dir
+  commit=$(git rev-parse --verify --quiet "$1^{commit}") || {
+    echo "BENCH_BASELINE: '$1' names no commit" >&2
+    exit 2
+  }
+  dir="build-bench-baseline/${commit:0:12}"
+  if [ ! -d "$dir/source" ]; then
+    # Exported aside first, so that an interrupted export is not taken for a
+    # whole one next time.
+    rm -rf "$dir/source.part"
+    mkdir -p "$dir/source.part"
+    git archive "$commit" | tar -x -C "$dir/source.part"
+    mv "$dir/source.part" "$dir/source"
+  fi
+  cmake -S "$dir/source" -B "$dir/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >&2
+  cmake --build "$dir/build" -j"$(nproc)" --target wuselwort >&2
+  baseline_commit=$commit
+  baseline_program="$dir/build/wuselwort"
+}
+
+programs=(game floor busy)
+if [ -n "$baseline" ]; then
+  build_baseline "$baseline"
+  programs=(game baseline floor busy)
+fi
 
 . tools/virtual-screen.sh
 trap stop_virtual_screen EXIT
@@ -28,9 +61,11 @@ declare -A command=(
   [floor]="$build/bench/floor"
   [busy]="$build/bench/floor --busy"
 )
-# Pixels relative to the window: the centre of "Tier" (and of the floor's
-# restart button in the same place) and the upper part of the snake frame,
-# clear of the help line below it.
+if [ -n "$baseline" ]; then
+  command[baseline]=$baseline_program
+fi
+# Pixels relative to the window: the centre of "Tier", which the floor has
+# too, and the upper part of the snake frame, clear of the help line below it.
 clock_run=(--click "60,32" --click-at 3 --cpu-for 10 --server "$screen_server")
 steps=(--memory-at 25 --steps 30 --region "8,200,105,430")
 results="$screen_dir/results"
@@ -60,14 +95,14 @@ measure() {
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 # One start of each first, not counted, so that every measured start finds its
 # files in the page cache.
-for name in game floor busy; do
+for name in "${programs[@]}"; do
   read -r -a program <<<"${command[$name]}"
   "$build/bench/probe" -- "${program[@]}" >/dev/null 2>>"$screen_dir/probe.log" || {
     cat "$screen_dir/probe.log" >&2
     exit 1
   }
 done
-order=(game floor busy)
+order=("${programs[@]}")
 for _ in $(seq "$starts"); do
   for name in "${order[@]}"; do
     measure "$name"
@@ -110,21 +145,41 @@ ratio() {
   awk -v a="$1" -v b="$2" 'BEGIN { if (a == "-" || b == "-" || b == 0) print "-"; else printf "%.3gx\n", a / b }'
 }
 
-# One line of the table; with a limit, the game/floor ratio is judged by it.
+# One line of the table, a cell for each program in the order of the header;
+# with a limit, the game/floor ratio is judged by it.
 row() {
-  local label=$1 key=$2 scale=$3 limit=$4 game floor busy verdict=""
-  read -r -a game <<<"$(summary game "$key" "$scale")"
-  read -r -a floor <<<"$(summary floor "$key" "$scale")"
-  read -r -a busy <<<"$(summary busy "$key" "$scale")"
+  local label=$1 key=$2 scale=$3 limit=$4 name figure verdict=""
+  local -A median
+  printf '%-36s' "$label"
+  for name in "${programs[@]}"; do
+    read -r -a figure <<<"$(summary "$name" "$key" "$scale")"
+    median[$name]=${figure[0]}
+    cell "${figure[@]}"
+  done
   if [ -n "$limit" ]; then
-    verdict=$(awk -v a="${game[0]}" -v b="${floor[0]}" -v limit="$limit" \
+    verdict=$(awk -v a="${median[game]}" -v b="${median[floor]}" -v limit="$limit" \
       'BEGIN { if (a == "-" || b == "-") print "-"; else print (a / b <= limit ? "met" : "MISSED") " (<= " limit "x)" }')
   fi
-  printf '%-36s' "$label"
-  cell "${game[@]}"
-  cell "${floor[@]}"
-  cell "${busy[@]}"
-  printf '%-12s%-12s%s\n' "$(ratio "${game[0]}" "${floor[0]}")" "$(ratio "${busy[0]}" "${floor[0]}")" "$verdict"
+  printf '%-12s%-12s' "$(ratio "${median[game]}" "${median[floor]}")" "$(ratio "${median[busy]}" "${median[floor]}")"
+  if [ -n "$baseline" ]; then
+    printf '%-15s' "$(ratio "${median[game]}" "${median[baseline]}")"
+  fi
+  printf '%s\n' "$verdict"
+}
+
+# The table's header, in the columns of row().
+header() {
+  local -A title=([game]=game [baseline]=baseline [floor]=floor [busy]="busy floor")
+  local name
+  printf '%-36s' "median (min..max)"
+  for name in "${programs[@]}"; do
+    printf '%-22s' "${title[$name]}"
+  done
+  printf '%-12s%-12s' game/floor busy/floor
+  if [ -n "$baseline" ]; then
+    printf '%-15s' game/baseline
+  fi
+  printf '%s\n' target
 }
 
 # Lateness of every step: its interval after the previous step minus 1000 ms.
@@ -141,11 +196,19 @@ lateness() {
     }'
 }
 
+# Mean lateness per run: median (min..max) over the runs.
+mean_drift() {
+  summary "$1" drift_ms | awk '{ printf "%.3g (%.3g..%.3g)\n", $1, $2, $3 }'
+}
+
 echo
 echo "Wuselwort benchmarks: $starts starts and $runs clock runs of each program, alternating"
 echo "Machine: $(nproc) x $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'); load average $load_before before, $load_after after"
+if [ -n "$baseline" ]; then
+  echo "Baseline: $baseline ($baseline_commit)"
+fi
 echo
-printf '%-36s%-22s%-22s%-22s%-12s%-12s%s\n' "median (min..max)" game floor "busy floor" game/floor busy/floor target
+header
 row "Start-up to first full frame (ms)" startup_ms 1 1.05
 row "CPU until first full frame (ms)" startup_cpu_ms 1 ""
 row "Queued until first full frame (ms)" startup_queued_ms 1 ""
@@ -156,5 +219,11 @@ row "X server CPU in 10 s (ms)" server_cpu_ms 1 ""
 echo
 echo "Step lateness in ms, median (min..max) over the first 30 steps of every run"
 echo "  game:  $(lateness game judge)"
+if [ -n "$baseline" ]; then
+  echo "  baseline: $(lateness baseline "")"
+fi
 echo "  floor: $(lateness floor "")"
-echo "  mean per run, game: $(summary game drift_ms | awk '{ printf "%.3g (%.3g..%.3g)\n", $1, $2, $3 }')"
+echo "  mean per run, game: $(mean_drift game)"
+if [ -n "$baseline" ]; then
+  echo "  mean per run, baseline: $(mean_drift baseline)"
+fi

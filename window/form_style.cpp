@@ -154,3 +154,5 @@ int FormStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidg
     default: return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 }
+
+#include "moc_form_style.cpp"
