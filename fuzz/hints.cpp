@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         session.controls.texts[field] = input.ConsumeRandomLengthString();
     session.ownList = input.ConsumeBool();
     if (session.ownList)
-        session.controls.texts[Field::txtTiere] = input.ConsumeRandomLengthString();
+        session.controls.animals = input.ConsumeRandomLengthString();
 
     for (int i = 0; i < mostActions && input.remaining_bytes() > 0 && !session.controls.ended; ++i) {
         session.act(input, input.PickValueInArray(actions));

@@ -8,7 +8,7 @@
 // window implements them on its real controls; tests use a fake that records.
 // Enumerators bear the names of the controls they stand for.
 
-enum class Field { txtSuchwort, txtSortiert, txtAusgabe, txtPunkte, txtHilfe, txtTiere, Text1 };
+enum class Field { txtSuchwort, txtSortiert, txtAusgabe, txtPunkte, Text1 };
 enum class Shown { cmdErster, cmdZweiter, cmdLetzter, cmdSortieren, txtSuchwort };
 enum class Box { chkGrossbuchstaben, chkLetzter, chkMax, chkStop };
 
@@ -24,6 +24,8 @@ public:
     virtual ~Controls() = default;
 
     virtual Text text(Field field) const = 0;
+    // The text of the hidden list txtTiere, which nothing writes.
+    virtual Text animalList() const = 0;
     virtual void setText(Field field, const Text &text) = 0;
     virtual void setVisible(Shown control, bool visible) = 0;
     // 1 ticked, 0 not ticked.

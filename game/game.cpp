@@ -13,8 +13,6 @@ namespace {
 // The list's last ten characters are never a start position, so every draw
 // still meets a line feed before the end of the text.
 constexpr long unreachableTail = 10;
-// Names of more letters than this are worth 7 points instead of 5.
-constexpr long shortName = 10;
 // With "max 10 Buchstaben" the name with its line end must lie within ten
 // characters of its start, which admits names of at most nine letters.
 constexpr long maxDistanceToLineFeed = 10;
@@ -46,9 +44,7 @@ void Game::Command2_Click()
     chooseHintMode();
     drawAnimal();
     state_.Wort = controls_.text(Field::txtSuchwort);
-    controls_.setText(Field::txtPunkte, "7");
-    if (text::length(state_.Wort) < shortName + 1)
-        controls_.setText(Field::txtPunkte, "5");
+    controls_.setText(Field::txtPunkte, score::forName(state_.Wort));
     WortSortieren(state_.Wort);
     UhrLaufen();
 }
@@ -74,7 +70,7 @@ void Game::drawAnimal()
     DrawnName drawn;
     do {
         state_.Abbruch = 0;
-        list = controls_.text(Field::txtTiere);
+        list = controls_.animalList();
         drawn = nameAt(list, draw_.oneTo(text::length(list) - unreachableTail));
     } while (controls_.value(Box::chkMax) == 1 && drawn.distanceToLineFeed > maxDistanceToLineFeed);
     controls_.setText(Field::txtSuchwort, nameText(list, drawn));

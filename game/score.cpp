@@ -7,6 +7,17 @@
 
 namespace score {
 
+namespace {
+
+constexpr long shortName = 10;
+
+} // namespace
+
+Text forName(const Text &name)
+{
+    return text::length(name) > shortName ? "7" : "5";
+}
+
 void deduct(Controls &controls, double points)
 {
     const double shown = numbers::valueOf(controls.text(Field::txtPunkte));

@@ -13,6 +13,13 @@ namespace {
 // The first step below the middle of the frame costs the half-time deduction.
 constexpr float halfTime = snakeFrameScale / 2;
 
+// How far the snake sinks in a step: 9 units at the shortest thinking time
+// (speed 1), 1 unit at the longest (speed 5).
+int snakeStep(int speed)
+{
+    return 11 - 2 * speed;
+}
+
 } // namespace
 
 ThinkingClock::ThinkingClock(Controls &controls, PuzzleState &state, Clock &clock, Timer &timer,
@@ -69,8 +76,7 @@ void ThinkingClock::onTimer()
 void ThinkingClock::step()
 {
     if (controls_.value(Box::chkStop) == 0) {
-        const int move = 11 - 2 * controls_.speed();
-        controls_.setSnakeTop(controls_.snakeTop() + static_cast<float>(move));
+        controls_.setSnakeTop(controls_.snakeTop() + static_cast<float>(snakeStep(controls_.speed())));
     }
     controls_.setScoreTop(controls_.snakeTop() - snakeStartTop);
     if (state_.Halbzeit == 0 && controls_.snakeTop() > halfTime) {
@@ -79,7 +85,7 @@ void ThinkingClock::step()
     }
     if (controls_.snakeTop() >= snakeFrameScale) {
         controls_.setSnakeTop(snakeStartTop);
-        controls_.setText(Field::txtPunkte, "0");
+        controls_.setText(Field::txtPunkte, score::timeUp);
         actions_.reveal();
         endRun();
         return;

@@ -14,8 +14,9 @@ struct Row {
     const char16_t *name;
 };
 
-// Bounds are open, except in the left-most strip: there each row begins
-// where the one above ends, and the first reaches up to the top.
+// A point on a bound belongs to neither side of it, except in the left-most
+// strip: there each row begins where the one above ends, and the first
+// reaches up to the top.
 struct Strip {
     float left;
     float right;
@@ -23,7 +24,7 @@ struct Strip {
     std::initializer_list<Row> rows;
 };
 
-constexpr float open = -std::numeric_limits<float>::infinity();
+constexpr float fromTheTop = -std::numeric_limits<float>::infinity();
 
 constexpr std::initializer_list<Row> chickens = {
     {3000, 4000, u"Hahn"},
@@ -34,7 +35,7 @@ const std::array<Strip, 12> strips{{
     {0,
      800,
      true,
-     {{open, 1800, u"Gottesanbeterin"},
+     {{fromTheTop, 1800, u"Gottesanbeterin"},
       {1800, 3000, u"Maus"},
       {3000, 4000, u"Henne"},
       {4000, 7000, u"Erdmännchen"}}},

@@ -28,10 +28,10 @@ constexpr char helpProperty[] = "hilfe";
 
 MainWindow::MainWindow(Random &random, Clock &clock, Timer &timer, QWidget *parent)
     : QWidget(parent), ui_(std::make_unique<Ui::MainWindow>()), timer_(timer),
-      animalList_(builtInAnimalList()), game_(*this, random, clock, timer)
+      game_(*this, random, clock, timer)
 {
     buildForm(*ui_, *this);
-    ui_->txtTiere->setPlainText(fromCp1252(animalList_));
+    ui_->txtTiere->setPlainText(fromCp1252(builtInAnimalList()));
     snakeTop_ = static_cast<float>(ui_->imgSchlange->y()) * snakeFrameScale /
                 static_cast<float>(ui_->picSchlangeSurface->height());
     ui_->txtHilfe->setFocus();
@@ -135,27 +135,25 @@ QLineEdit *MainWindow::lineEdit(Field field) const
     case Field::txtSortiert: return ui_->txtSortiert;
     case Field::txtAusgabe: return ui_->txtAusgabe;
     case Field::txtPunkte: return ui_->txtPunkte;
-    case Field::txtHilfe: return ui_->txtHilfe;
     case Field::Text1: return ui_->Text1;
-    case Field::txtTiere: break;
     }
     return nullptr;
 }
 
 Text MainWindow::text(Field field) const
 {
-    if (field == Field::txtTiere)
-        return animalList_;
     return toCp1252(lineEdit(field)->text());
+}
+
+// A multi-line field turns CR LF into paragraphs, so the list's exact
+// characters come from where txtTiere got them.
+Text MainWindow::animalList() const
+{
+    return builtInAnimalList();
 }
 
 void MainWindow::setText(Field field, const Text &text)
 {
-    if (field == Field::txtTiere) {
-        animalList_ = text;
-        ui_->txtTiere->setPlainText(fromCp1252(text));
-        return;
-    }
     lineEdit(field)->setText(fromCp1252(text));
     if (announcer_ != nullptr)
         announcer_->changed(lineEdit(field));

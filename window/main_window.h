@@ -28,6 +28,7 @@ public:
     using QWidget::setVisible;
 
     Text text(Field field) const override;
+    Text animalList() const override;
     void setText(Field field, const Text &text) override;
     void setVisible(Shown control, bool visible) override;
     int value(Box box) const override;
@@ -56,9 +57,6 @@ private:
 
     std::unique_ptr<Ui::MainWindow> ui_;
     Timer &timer_;
-    // A multi-line field turns CR LF into paragraphs, so the list's exact
-    // characters are kept here rather than read back from txtTiere.
-    Text animalList_;
     float snakeTop_ = 0.0f;
     Game game_;
     // Made after start-up: what start-up writes is the form's own, not news.
