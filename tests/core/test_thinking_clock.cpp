@@ -32,14 +32,14 @@ private slots:
         t.time.advance(0ns);
         for (int step = 2; step <= endStep; ++step) {
             QCOMPARE(t.field(Field::txtPunkte), QByteArray(step <= deductionStep ? "5" : " 3"));
-            QCOMPARE(t.controls.score, t.controls.snake - 10);
+            QCOMPARE(t.controls.scoreTop, t.controls.snake - 10);
             QVERIFY(t.time.armed);
             t.time.nextStep();
         }
         QVERIFY(!t.time.armed);
         QCOMPARE(t.field(Field::txtPunkte), QByteArray("0"));
         QCOMPARE(t.controls.snake, 10.0f);
-        QCOMPARE(t.controls.score, 0.0f);
+        QCOMPARE(t.controls.scoreTop, 0.0f);
         QVERIFY(t.controls.visible[Shown::txtSuchwort] && t.controls.visible[Shown::cmdSortieren]);
     }
 
@@ -65,13 +65,17 @@ private slots:
         row("speed counts from the next step", "Tn5+", "19 20", true, "5", 3);
         row("held snake stays, letters still shuffled", "TnH++h+", "19 19 19 28", true, "5", 5);
         row("stop ends after the wait, weiter goes on", "Tn-S++Wn+", "19 19 19 19 28 37", true, "5", 5);
+        row("weiter after half time does not pay again", "Tn++++S+Wn++", "19 28 37 46 55 55 64 73 82", true,
+            " 3", 10);
+        row("Tier with the snake held puts the score back above it", "Tn+HTn+", "19 28 10 10", true, "5", 6);
         row("stop before Tier does not end its run", "STn++", "19 28 37", true, "5", 4);
         row("Zeigen ends without another step", "Tn+-Z+", "19 28 28 10", false, "5", 3);
         row("weiter during a run steps at once", "Tn-Wn+S+", "19 19 28 37 37", false, "5", 5);
         row("Tier during a run starts over", "Tn++Tn", "19 28 37 19", true, "5", 6);
         row("second puzzle pays half time again", "Tn++++Tn++++", "19 28 37 46 55 19 28 37 46 55", true, " 3",
             12);
-        row("weiter before the first puzzle", "Wn++++", "15 24 33 42 51", true, "-2", 6);
+        row("weiter before the first puzzle", "Wn++++", "18.1533 27.1533 36.1533 45.1533 54.1533", true, "-2",
+            6);
         row("run interrupted before its first step owes one", "TTnS++", "19 28 28", false, "5", 4);
         row("owed step waits for the interrupted second", "TTn-!Wn--+", "19 19 10 10 10 19", true, "0", 5);
         row("owed step of a run started in a wait comes at once", "Tn-TT!n-", "19 19 19 19", true, "0", 5);
@@ -100,8 +104,10 @@ private slots:
             case '+': t.time.nextStep(); break;
             case '-': t.time.advance(300ms); break;
             }
-            if (action == 'n' || action == '+' || action == '-')
+            if (action == 'n' || action == '+' || action == '-') {
                 trace << QByteArray::number(t.controls.snake);
+                QCOMPARE(t.controls.scoreTop, t.controls.snake - snakeStartTop);
+            }
         }
         QCOMPARE(trace.join(' '), snake);
         QTEST(t.time.armed, "running");

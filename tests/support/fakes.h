@@ -6,37 +6,96 @@
 #include "game/controls.h"
 #include "game/game.h"
 #include "platform/clock.h"
+#include "platform/cp1252.h"
 #include "platform/random.h"
 
 #include <QByteArray>
+#include <QFile>
+#include <QXmlStreamReader>
 
 #include <chrono>
 #include <cmath>
 #include <deque>
 #include <map>
 
-// A window that only remembers what the game set, with the start-up values,
-// and counts how often each text was written.
+// A property of a control as main_window.ui gives it at start ("true", "5",
+// a text; a geometry as "x y width height"), empty where it gives none. The
+// form is read once.
+inline QString fromForm(const QString &control, const QString &property)
+{
+    static const std::map<QString, QString> form = [] {
+        std::map<QString, QString> values;
+        QFile file(QStringLiteral(WUSELWORT_FORM));
+        file.open(QIODevice::ReadOnly);
+        QXmlStreamReader xml(&file);
+        QStringList widgets;
+        while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+            if (xml.isEndElement() && xml.name() == u"widget")
+                widgets.removeLast();
+            if (xml.isStartElement() && xml.name() == u"widget")
+                widgets << xml.attributes().value(QLatin1String("name")).toString();
+            if (!xml.isStartElement() || xml.name() != u"property" || widgets.isEmpty())
+                continue;
+            const QString key =
+                widgets.last() + u'.' + xml.attributes().value(QLatin1String("name")).toString();
+            QStringList parts;
+            while (xml.readNext() != QXmlStreamReader::Invalid &&
+                   !(xml.isEndElement() && xml.name() == u"property"))
+                if (xml.isCharacters() && !xml.isWhitespace())
+                    parts << xml.text().toString();
+            values[key] = parts.join(u' ');
+        }
+        return values;
+    }();
+    const auto found = form.find(control + u'.' + property);
+    return found == form.end() ? QString() : found->second;
+}
+
+// A control's top in the snake frame's units, as the form places it.
+inline float formTop(const QString &control)
+{
+    return fromForm(control, QStringLiteral("geometry")).split(u' ')[1].toFloat() * snakeFrameScale /
+           fromForm(QStringLiteral("picSchlangeSurface"), QStringLiteral("geometry"))
+               .split(u' ')[3]
+               .toFloat();
+}
+
+// A window that only remembers what the game set, starting as the form
+// does, and counts how often each text was written.
 struct FakeControls final : Controls {
-    std::map<Field, Text> texts{{Field::txtSuchwort, "Er stand auf seines Schlosses Zinnen"},
-                                {Field::txtSortiert, "Text1"},
-                                {Field::txtAusgabe, ""},
-                                {Field::txtPunkte, "Punkte"},
-                                {Field::txtTiere, builtInAnimalList()}};
+    static Text formText(const char *control) { return toCp1252(fromForm(control, QStringLiteral("text"))); }
+    static bool formShown(const char *control)
+    {
+        return fromForm(control, QStringLiteral("visible")) != "false";
+    }
+    static int formTicked(const char *control)
+    {
+        return fromForm(control, QStringLiteral("checked")) == "true";
+    }
+
+    std::map<Field, Text> texts{{Field::txtSuchwort, formText("txtSuchwort")},
+                                {Field::txtSortiert, formText("txtSortiert")},
+                                {Field::txtAusgabe, formText("txtAusgabe")},
+                                {Field::txtPunkte, formText("txtPunkte")},
+                                {Field::Text1, formText("Text1")}};
+    Text animals = builtInAnimalList();
     std::map<Field, int> writes;
-    std::map<Shown, bool> visible{{Shown::cmdErster, true},
-                                  {Shown::cmdZweiter, false},
-                                  {Shown::cmdLetzter, true},
-                                  {Shown::cmdSortieren, true},
-                                  {Shown::txtSuchwort, true}};
-    std::map<Box, int> values{
-        {Box::chkGrossbuchstaben, 1}, {Box::chkLetzter, 1}, {Box::chkMax, 0}, {Box::chkStop, 0}};
-    int speedValue = 5;
-    float snake = 6.0f;
-    float score = 0.0f;
+    std::map<Shown, bool> visible{{Shown::cmdErster, formShown("cmdErster")},
+                                  {Shown::cmdZweiter, formShown("cmdZweiter")},
+                                  {Shown::cmdLetzter, formShown("cmdLetzter")},
+                                  {Shown::cmdSortieren, formShown("cmdSortieren")},
+                                  {Shown::txtSuchwort, formShown("txtSuchwort")}};
+    std::map<Box, int> values{{Box::chkGrossbuchstaben, formTicked("chkGrossbuchstaben")},
+                              {Box::chkLetzter, formTicked("chkLetzter")},
+                              {Box::chkMax, formTicked("chkMax")},
+                              {Box::chkStop, formTicked("chkStop")}};
+    int speedValue = fromForm(QStringLiteral("HScroll1"), QStringLiteral("value")).toInt();
+    float snake = formTop(QStringLiteral("imgSchlange"));
+    float scoreTop = formTop(QStringLiteral("txtPunkte"));
     bool ended = false;
 
     Text text(Field field) const override { return texts.at(field); }
+    Text animalList() const override { return animals; }
     void setText(Field field, const Text &value) override
     {
         texts[field] = value;
@@ -47,7 +106,7 @@ struct FakeControls final : Controls {
     int speed() const override { return speedValue; }
     float snakeTop() const override { return snake; }
     void setSnakeTop(float top) override { snake = top; }
-    void setScoreTop(float top) override { score = top; }
+    void setScoreTop(float top) override { scoreTop = top; }
     void endProgram() override { ended = true; }
 };
 

@@ -49,11 +49,13 @@ QRect textArea(QWidget *control)
     return control->contentsRect().adjusted(3, 3, -3, -3);
 }
 
-// The text's contrast on the grabbed pixels: the commonest colour is the
-// ground, the colour that stands out most from it is the text's.
-double textContrast(QWidget *control)
+// The text's contrast on the window's pixels, with whatever shows through the
+// control: the commonest colour is the ground, the colour that stands out
+// most from it is the text's.
+double textContrast(QWidget &window, QWidget *control)
 {
-    const QImage image = control->grab(textArea(control)).toImage();
+    const QRect area = textArea(control);
+    const QImage image = window.grab(QRect(control->mapTo(&window, area.topLeft()), area.size())).toImage();
     std::map<QRgb, int> counts;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -103,7 +105,7 @@ private slots:
                     continue;
                 // Bold 18 points count as large text.
                 const double needed = control->objectName() == QLatin1String("txtSuchwort") ? 3.0 : 4.5;
-                const double measured = textContrast(control);
+                const double measured = textContrast(f.window, control);
                 QVERIFY2(measured >= needed,
                          qPrintable(control->objectName() + QStringLiteral(": %1").arg(measured)));
             }
