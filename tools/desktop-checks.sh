@@ -2,9 +2,11 @@
 # SPDX-FileCopyrightText: 2026 The Wuselwort developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the game into a temporary prefix, validates its desktop entry and
-# AppStream metainfo there and checks the installed program through the
-# accessibility tree (tools/a11y-check.sh), under X11 and natively under
-# Wayland.
+# AppStream metainfo there, takes a picture of the installed program under a
+# dark desktop theme (BUILD_DIR/screenshot-dark.png), listens to it with the
+# screen reader Orca under X11 (tools/orca-check.sh, Orca's log in
+# BUILD_DIR/orca.log) and checks it through the accessibility tree natively
+# under Wayland (tools/a11y-check.sh).
 # Usage: tools/desktop-checks.sh [BUILD_DIR]   (default build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -40,14 +42,18 @@ wmclass=$(sed -n 's/^StartupWMClass=//p' "$prefix/share/applications/$id.desktop
   stop_virtual_screen
 
   start_virtual_screen x11
-  "$prefix/bin/wuselwort" &
+  QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark "$prefix/bin/wuselwort" &
   game=$!
-  window=$(timeout 10 xdotool search --sync --name '^Wuselwort$' | head -1)
+  window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Wuselwort$' | head -1)
   class=$(xprop -id "$window" WM_CLASS)
+  # Give the first frame time to be painted.
+  sleep 1
+  import -window "$window" "$build/screenshot-dark.png"
   kill "$game"
   [[ $class == *"\"$wmclass\""* ]] ||
     { echo "the window's $class does not name $wmclass" >&2; exit 1; }
+  echo "the game under a dark desktop theme: $(realpath "$build/screenshot-dark.png")"
 )
 
-tools/a11y-check.sh x11 "$prefix/bin/wuselwort"
+tools/orca-check.sh "$prefix/bin/wuselwort" "$build/orca.log"
 tools/a11y-check.sh wayland "$prefix/bin/wuselwort"
