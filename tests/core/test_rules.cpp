@@ -51,7 +51,7 @@ private slots:
         row("capital lowered after the exchange", "aB", false, false, "ba");
         row("one capital stays", "A", false, false, "A");
         row("one capital umlaut stays", "\xDC", false, false, "\xDC");
-        row("capital at the outer index only", "ZZa", false, false, "Zaz");
+        row("capitals lowered at the outer pass's index only", "ZBA", false, false, "Azb");
         row("empty", "", false, false, "");
         row("empty with last letter", "", true, true, "");
         row("blank of the word is not its tilde", "b a ", true, true, "~~ab");
