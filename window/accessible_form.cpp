@@ -6,24 +6,19 @@
 #include <QLineEdit>
 #include <QStyleOptionFrame>
 
-#include <algorithm>
-
 namespace {
 
-// A text field as Qt's own interface shows it, but with whole attribute runs.
-class FieldAccessible final : public QAccessibleWidget,
-                              public QAccessibleTextInterface,
-                              public QAccessibleEditableTextInterface {
+// A text field for screen readers: its text, caret and selection, where its
+// characters stand, and the whole text as one run of attributes. Typing goes
+// to the field itself, as for everyone.
+class FieldAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit FieldAccessible(QLineEdit *field) : QAccessibleWidget(field, QAccessible::EditableText) {}
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        if (type == QAccessible::EditableTextInterface && !field()->isReadOnly())
-            return static_cast<QAccessibleEditableTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface *>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
     }
 
     QAccessible::State state() const override
@@ -38,12 +33,6 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         return kind == QAccessible::Value ? field()->text() : QAccessibleWidget::text(kind);
-    }
-
-    void setText(QAccessible::Text kind, const QString &text) override
-    {
-        if (kind == QAccessible::Value && !field()->isReadOnly())
-            field()->setText(text);
     }
 
     void selection(int index, int *startOffset, int *endOffset) const override
@@ -107,17 +96,6 @@ public:
         *startOffset = 0;
         *endOffset = characterCount();
         return {};
-    }
-
-    void deleteText(int startOffset, int endOffset) override { replaceText(startOffset, endOffset, {}); }
-    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
-    void replaceText(int startOffset, int endOffset, const QString &text) override
-    {
-        QString whole = field()->text();
-        const auto size = int(whole.size());
-        const int start = std::clamp(std::min(startOffset, endOffset), 0, size);
-        whole.replace(start, std::clamp(std::max(startOffset, endOffset), 0, size) - start, text);
-        field()->setText(whole);
     }
 
 private:

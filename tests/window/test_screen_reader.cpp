@@ -13,25 +13,36 @@ class ScreenReaderTest : public QObject {
 
 private slots:
     // Screen readers speak a focused control only within an active window,
-    // which a frame of controls must not pose as; and they join a field's
-    // attribute runs, so one run must hold the whole text.
-    void controlsAreFoundInTheirWindowWithTheirWholeText()
+    // which a frame of controls must not pose as. A field's text, caret,
+    // selection and characters are theirs to read, and one attribute run
+    // holds the whole text, since they join runs.
+    void controlsAreFoundInTheirWindowAndFieldsReadWhole()
     {
         WindowFixture f;
-        const auto role = [](QObject *object) {
-            return QAccessible::queryAccessibleInterface(object)->role();
-        };
-        QCOMPARE(role(&f.window), QAccessible::Window);
-        QCOMPARE(role(f.control("Picture1")), QAccessible::Pane);
-        QCOMPARE(role(f.control("picSchlange")), QAccessible::Pane);
-        QAccessibleTextInterface *score =
-            QAccessible::queryAccessibleInterface(f.control("txtPunkte"))->textInterface();
-        for (int offset : {0, 5}) {
-            int start = -1;
-            int end = -1;
-            score->attributes(offset, &start, &end);
-            QCOMPARE(std::pair(start, end), std::pair(0, 6));
-        }
+        const auto face = [](QObject *object) { return QAccessible::queryAccessibleInterface(object); };
+        QCOMPARE(face(&f.window)->role(), QAccessible::Window);
+        QCOMPARE(face(f.control("Picture1"))->role(), QAccessible::Pane);
+        QCOMPARE(face(f.control("picSchlange"))->role(), QAccessible::Pane);
+        QVERIFY(face(f.control("Text1"))->state().readOnly &&
+                face(f.control("txtSortiert"))->state().editable);
+        f.window.setText(Field::txtSortiert, "aeeflnt");
+        QAccessibleTextInterface *field = face(f.control("txtSortiert"))->textInterface();
+        QCOMPARE(std::pair(field->text(2, 5), field->characterCount()), std::pair(QStringLiteral("efl"), 7));
+        int start = -1;
+        int end = -1;
+        field->attributes(6, &start, &end);
+        QCOMPARE(std::pair(start, end), std::pair(0, 7));
+        field->setSelection(0, 1, 3);
+        field->selection(0, &start, &end);
+        QCOMPARE(std::tuple(field->selectionCount(), start, end), std::tuple(1, 1, 3));
+        field->removeSelection(0);
+        field->setCursorPosition(4);
+        QCOMPARE(std::pair(field->selectionCount(), field->cursorPosition()), std::pair(0, 4));
+        const QRect third = field->characterRect(3);
+        QVERIFY(third.left() > field->characterRect(2).left() && third.width() > 2);
+        QVERIFY(QRect(f.control("txtSortiert")->mapToGlobal(QPoint(0, 0)), f.control("txtSortiert")->size())
+                    .contains(third));
+        QCOMPARE(field->offsetAtPoint(third.topLeft() + QPoint(1, 1)), 3);
     }
 
     // What the notification says after each action, where it changed: not
