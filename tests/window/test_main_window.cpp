@@ -253,9 +253,9 @@ private slots:
         }
     }
 
-    // The speed bar covers 1 to 5 by ones, from the keys and from its track
-    // (key 0 clicks the track left of the handle); the speed field shows the
-    // speed and takes no typing.
+    // The speed bar covers 1 to 5 by ones, by arrow and by page (the bar is
+    // too narrow for a track to click); the speed field shows the speed and
+    // takes no typing.
     void speedControls_data()
     {
         QTest::addColumn<QString>("control");
@@ -264,7 +264,7 @@ private slots:
         QTest::newRow("Home") << "HScroll1" << QList<int>{Qt::Key_Home} << "1";
         QTest::newRow("End") << "HScroll1" << QList<int>{Qt::Key_Home, Qt::Key_End} << "5";
         QTest::newRow("arrow") << "HScroll1" << QList<int>{Qt::Key_Left} << "4";
-        QTest::newRow("track") << "HScroll1" << QList<int>{0} << "4";
+        QTest::newRow("page") << "HScroll1" << QList<int>{Qt::Key_PageDown} << "4";
         QTest::newRow("typing") << "Text1" << QList<int>{Qt::Key_1} << "5";
     }
     void speedControls()
@@ -272,19 +272,8 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QList<int>, keys);
         WindowFixture f;
-        auto *bar = f.control<QScrollBar>("HScroll1");
-        QStyleOptionSlider option;
-        option.initFrom(bar);
-        option.orientation = Qt::Horizontal;
-        option.minimum = bar->minimum();
-        option.maximum = bar->maximum();
-        option.sliderPosition = option.sliderValue = bar->value();
-        option.pageStep = bar->pageStep();
-        const QRect track =
-            bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubPage, bar);
         for (const int key : keys)
-            key == 0 ? QTest::mouseClick(bar, Qt::LeftButton, {}, track.center())
-                     : QTest::keyClick(f.control(control), Qt::Key(key));
+            QTest::keyClick(f.control(control), Qt::Key(key));
         QTEST(f.textOf("Text1"), "shown");
     }
 
