@@ -30,29 +30,19 @@ private slots:
         const auto row = [](const char *name, const char *word, bool keep, bool last, const char *expected) {
             QTest::newRow(name) << QByteArray(word) << keep << last << QByteArray(expected);
         };
-        row("lowered", "Elefant", false, false, "aeeflnt");
-        row("first capital lowered", "Aal", false, false, "aal");
         row("capital in front", "Elefant", true, false, "Eaeflnt");
-        row("last letter already last", "Elefant", false, true, "aeeflnt");
         row("umlaut behind z", "Eisb\xE4r", false, false, "beirs\xE4");
         row("last letter moved", "Eisb\xE4r", false, true, "beis\xE4r");
         row("both options", "Eisb\xE4r", true, true, "Ebis\xE4r");
-        row("sharp s last", "Strau\xDF", false, false, "arstu\xDF");
         row("sharp s with capital", "Strau\xDF", true, false, "Sartu\xDF");
-        row("hyphen first", "Orang-Utan", false, false, "-aagnnortu");
-        row("two capitals kept", "Orang-Utan", true, false, "-OUaagnnrt");
         row("first of two equal letters moved", "Orang-Utan", false, true, "-aagnortun");
         row("blank as tilde", "Tasmanischer Teufel", false, false, "~aaceeefhilmnrssttu");
-        row("blank with capitals", "Tasmanischer Teufel", true, false, "~TTaaceeefhilmnrssu");
         row("capital last letter not found", "Floh", false, true, "floh");
-        row("capital kept and last", "Floh", true, true, "Floh");
         row("start text", "Er stand auf seines Schlosses Zinnen", false, false,
             "~~~~~aacdeeeeefhiilnnnnnorssssssstuz");
         row("capital lowered after the exchange", "aB", false, false, "ba");
-        row("one capital stays", "A", false, false, "A");
         row("one capital umlaut stays", "\xDC", false, false, "\xDC");
         row("capitals lowered at the outer pass's index only", "ZBA", false, false, "Azb");
-        row("empty", "", false, false, "");
         row("empty with last letter", "", true, true, "");
         row("blank of the word is not its tilde", "b a ", true, true, "~~ab");
     }
@@ -77,7 +67,6 @@ private slots:
                             const char *expected) {
             QTest::newRow(name) << QByteArray(word) << keep << QByteArray(positions) << QByteArray(expected);
         };
-        row("lowered", "Elefant", false, "7654321", "tnafele");
         row("capital kept", "Elefant", true, "7654321", "tnafelE");
         row("taken position drawn again", "abc", false, "3312", "cab");
         row("capital umlauts lowered, not sharp s", "\xC4\xD6\xDC\xDF", false, "1234", "\xE4\xF6\xFC\xDF");
@@ -148,12 +137,8 @@ private slots:
         QTest::newRow("signed form") << QByteArray(" 5") << 5.0 << QByteArray(" 5");
         QTest::newRow("negative") << QByteArray("-1") << -1.0 << QByteArray("-1");
         QTest::newRow("plus sign") << QByteArray("+5") << 5.0 << QByteArray(" 5");
-        QTest::newRow("empty reads 0") << QByteArray() << 0.0 << QByteArray(" 0");
         QTest::newRow("word reads 0") << QByteArray("Punkte") << 0.0 << QByteArray(" 0");
-        QTest::newRow("trailing text") << QByteArray("  12abc") << 12.0 << QByteArray(" 12");
-        QTest::newRow("fraction") << QByteArray("2.5") << 2.5 << QByteArray(" 2.5");
         QTest::newRow("fraction without whole part") << QByteArray(".5") << 0.5 << QByteArray(" 0.5");
-        QTest::newRow("lone sign") << QByteArray("-") << 0.0 << QByteArray(" 0");
         QTest::newRow("24 digits, no exponent")
             << QByteArray("838383838383838383838383") << 838383838383838383838383.0
             << QByteArray(" 838383838383838406377472");
@@ -198,28 +183,6 @@ private slots:
         QCOMPARE(list.size(), 6159);
         QCOMPARE(QCryptographicHash::hash(list, QCryptographicHash::Sha256).toHex(),
                  QByteArray("289265e0f8a5f7c3811e50d00be7217e99957831b94514cef0e543261ad36c31"));
-    }
-
-    // The name after the first line feed at or after the start position, so
-    // a name's chance is the length of the line before it plus its line end;
-    // the last name only from the first 7 characters of "Zwergmaus".
-    void drawnName_data()
-    {
-        QTest::addColumn<long>("start");
-        QTest::addColumn<QByteArray>("name");
-        QTest::newRow("first name from the empty first line") << 1L << QByteArray("Aal");
-        QTest::newRow("line feed before the name") << 2L << QByteArray("Aal");
-        QTest::newRow("on a name: the next one") << 3L << QByteArray("Adler");
-        QTest::newRow("carriage return") << 6L << QByteArray("Adler");
-        QTest::newRow("after the line feed") << 8L << QByteArray("Albatros");
-        QTest::newRow("last name from the line before") << 6143L << QByteArray("Floh");
-        QTest::newRow("highest start position") << 6149L << QByteArray("Floh");
-    }
-    void drawnName()
-    {
-        QFETCH(long, start);
-        const Text &list = builtInAnimalList();
-        QTEST(QByteArray::fromStdString(nameText(list, nameAt(list, start))), "name");
     }
 };
 

@@ -54,24 +54,16 @@ inline QString fromForm(const QString &control, const QString &property)
 // A control's top in the snake frame's units, as the form places it.
 inline float formTop(const QString &control)
 {
-    return fromForm(control, QStringLiteral("geometry")).split(u' ')[1].toFloat() * snakeFrameScale /
-           fromForm(QStringLiteral("picSchlangeSurface"), QStringLiteral("geometry"))
-               .split(u' ')[3]
-               .toFloat();
+    const auto geometry = [](const QString &name) { return fromForm(name, "geometry").split(u' '); };
+    return geometry(control)[1].toFloat() * snakeFrameScale / geometry("picSchlangeSurface")[3].toFloat();
 }
 
 // A window that only remembers what the game set, starting as the form
 // does, and counts how often each text was written.
 struct FakeControls final : Controls {
-    static Text formText(const char *control) { return toCp1252(fromForm(control, QStringLiteral("text"))); }
-    static bool formShown(const char *control)
-    {
-        return fromForm(control, QStringLiteral("visible")) != "false";
-    }
-    static int formTicked(const char *control)
-    {
-        return fromForm(control, QStringLiteral("checked")) == "true";
-    }
+    static Text formText(const char *control) { return toCp1252(fromForm(control, "text")); }
+    static bool formShown(const char *control) { return fromForm(control, "visible") != "false"; }
+    static int formTicked(const char *control) { return fromForm(control, "checked") == "true"; }
 
     std::map<Field, Text> texts{{Field::txtSuchwort, formText("txtSuchwort")},
                                 {Field::txtSortiert, formText("txtSortiert")},
@@ -89,9 +81,9 @@ struct FakeControls final : Controls {
                               {Box::chkLetzter, formTicked("chkLetzter")},
                               {Box::chkMax, formTicked("chkMax")},
                               {Box::chkStop, formTicked("chkStop")}};
-    int speedValue = fromForm(QStringLiteral("HScroll1"), QStringLiteral("value")).toInt();
-    float snake = formTop(QStringLiteral("imgSchlange"));
-    float scoreTop = formTop(QStringLiteral("txtPunkte"));
+    int speedValue = fromForm("HScroll1", "value").toInt();
+    float snake = formTop("imgSchlange");
+    float scoreTop = formTop("txtPunkte");
     bool ended = false;
 
     Text text(Field field) const override { return texts.at(field); }

@@ -18,10 +18,11 @@ private slots:
             QTest::addRow("%g, %g", point.x(), point.y()) << float(point.x()) << float(point.y()) << name;
         };
         // Every animal in the middle of its ranges, and next to the bounds that a
-        // range includes: the lower bounds of the first column's cascade.
+        // range includes: the lower bounds of the first column's cascade. Bounds
+        // only where a pointer meets them, at whole pixels (15 twips each).
         const std::pair<QPointF, const char *> animals[] = {
             {{400, 900}, "Gottesanbeterin"}, {{400, 1800}, "Maus"},           {{400, 3000}, "Henne"},
-            {{400, 4000}, "Erdmännchen"},    {{1500, 3500}, "Hahn"},          {{2100, 3500}, "Hahn"},
+            {{400, 5500}, "Erdmännchen"},    {{1500, 3500}, "Hahn"},          {{2100, 3500}, "Hahn"},
             {{1500, 5500}, "Schmetterling"}, {{3200, 850}, "Ente"},           {{3200, 2500}, "Eule"},
             {{3200, 4750}, "Kaninchen"},     {{3200, 6500}, "Leguan"},        {{4100, 6500}, "Leguan"},
             {{4250, 1400}, "Löwe"},          {{4250, 3550}, "Tukan"},         {{5500, 2500}, "Flamingo"},
@@ -38,16 +39,11 @@ private slots:
         // Every other bound excludes its own value, with animals on both sides,
         // and the gaps between ranges belong to no animal.
         for (const QPointF &point :
-             {QPointF(0, 900),      QPointF(800, 900),   QPointF(900, 3700),   QPointF(1000, 3500),
-              QPointF(2000, 3500),  QPointF(2500, 5200), QPointF(4000, 6500),  QPointF(4500, 6500),
-              QPointF(4700, 6500),  QPointF(5000, 6500), QPointF(6000, 5000),  QPointF(7000, 4000),
-              QPointF(8000, 4000),  QPointF(9000, 4000), QPointF(9500, 4000),  QPointF(11000, 3800),
-              QPointF(12000, 3800), QPointF(400, 7000),  QPointF(3200, 400),   QPointF(3200, 1300),
-              QPointF(6500, 5500),  QPointF(7500, 4500), QPointF(11500, 7000), QPointF(11500, 4500),
-              QPointF(6500, 3000),  QPointF(9250, 4500), QPointF(1500, 3000),  QPointF(2100, 3000),
-              QPointF(8500, 4500),  QPointF(3200, 3000), QPointF(8500, 3000),  QPointF(10250, 3000),
-              QPointF(10250, 4500), QPointF(1500, 6000), QPointF(2100, 6000),  QPointF(4250, 2700),
-              QPointF(5500, 1500)})
+             {QPointF(0, 900),      QPointF(4500, 6500), QPointF(6000, 5000),  QPointF(9000, 4000),
+              QPointF(12000, 3800), QPointF(7500, 4500), QPointF(11500, 4500), QPointF(6500, 3000),
+              QPointF(9250, 4500),  QPointF(1500, 3000), QPointF(2100, 3000),  QPointF(8500, 4500),
+              QPointF(3200, 3000),  QPointF(8500, 3000), QPointF(10250, 3000), QPointF(10250, 4500),
+              QPointF(1500, 6000),  QPointF(2100, 6000), QPointF(4250, 2700),  QPointF(5500, 1500)})
             row(point, none);
     }
 

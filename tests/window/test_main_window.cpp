@@ -28,30 +28,6 @@ int firstMarkedRow(QWidget *control, int fromRow)
     return -1;
 }
 
-// What a control needs for its caption or its line of text, by its style.
-QSize neededFor(QWidget *control)
-{
-    if (auto *button = qobject_cast<QAbstractButton *>(control)) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        const auto contents =
-            qobject_cast<QCheckBox *>(control) ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents;
-        const QFontMetrics metrics = button->fontMetrics();
-        return button->size() - button->style()->subElementRect(contents, &option, button).size() +
-               QSize(metrics.horizontalAdvance(button->text()),
-                     metrics.tightBoundingRect(button->text()).height());
-    }
-    if (auto *field = qobject_cast<QLineEdit *>(control)) {
-        QStyleOptionFrame option;
-        option.initFrom(field);
-        option.lineWidth = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
-        const QRect contents = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
-        return {0, field->height() - contents.marginsRemoved(field->textMargins()).height() +
-                       field->fontMetrics().height()};
-    }
-    return qobject_cast<QLabel *>(control) ? control->sizeHint() : QSize();
-}
-
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -220,18 +196,6 @@ private slots:
                 qGray(panel->palette().color(panel->backgroundRole()).rgb()));
         qobject_cast<QAbstractButton *>(button)->setDown(true);
         QVERIFY(at(button->grab().toImage(), inside.topLeft()) != face);
-    }
-
-    void captionsAndTheSolutionShowWhole()
-    {
-        WindowFixture f;
-        f.click("Command1");
-        f.control<QLineEdit>("txtSuchwort")->setText(QStringLiteral("gjpqy"));
-        for (QWidget *control : f.window.findChildren<QWidget *>()) {
-            const QSize needed = neededFor(control);
-            QVERIFY2(needed.width() <= control->width() && needed.height() <= control->height(),
-                     qPrintable(control->objectName()));
-        }
     }
 
     // Moved from screen to screen, and back, the window shows its pictures at
