@@ -37,14 +37,14 @@ Announcer::Announcer(QWidget &window, std::vector<QLineEdit *> fields)
     QAccessible::registerAccessibleInterface(new NoticeAccessible(this, window_));
 }
 
-void Announcer::changed(QLineEdit *field)
+void Announcer::changed(QWidget *control)
 {
-    if (std::find(fields_.begin(), fields_.end(), field) == fields_.end())
+    if (std::find(fields_.begin(), fields_.end(), control) == fields_.end())
         return;
     if (changed_.empty())
         QMetaObject::invokeMethod(this, &Announcer::announce, Qt::QueuedConnection);
-    if (std::find(changed_.begin(), changed_.end(), field) == changed_.end())
-        changed_.push_back(field);
+    if (std::find(changed_.begin(), changed_.end(), control) == changed_.end())
+        changed_.push_back(control);
 }
 
 void Announcer::announce()

@@ -21,8 +21,9 @@ public:
     // The fields that are news when they change or come into view.
     Announcer(QWidget &window, std::vector<QLineEdit *> fields);
 
-    // Any field may be given; only those above are said.
-    void changed(QLineEdit *field);
+    // Any control may be given; only the fields above are said, and only
+    // those shown when it is time to say them.
+    void changed(QWidget *control);
     // What was said last.
     QString text() const { return text_; }
 
@@ -31,6 +32,6 @@ private:
 
     QWidget &window_;
     std::vector<QLineEdit *> fields_;
-    std::vector<QLineEdit *> changed_;
+    std::vector<QWidget *> changed_;
     QString text_;
 };

@@ -92,7 +92,6 @@ QImage withClearGround(const QImage &drawing)
         image.setPixel(
             point, qRgba(unblended(qRed(pixel)), unblended(qGreen(pixel)), unblended(qBlue(pixel)), alpha));
     }
-    image.setDevicePixelRatio(drawing.devicePixelRatio());
     return image;
 }
 
@@ -121,7 +120,6 @@ void buildForm(Ui::MainWindow &ui, QWidget &window)
     // widget's style does not pass to its children: each control gets it.
     auto *style = new FormStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     style->setParent(&window);
-    window.setStyle(style);
     for (QWidget *control : window.findChildren<QWidget *>())
         control->setStyle(style);
     style->ringFocus(window);

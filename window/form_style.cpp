@@ -45,14 +45,12 @@ QColor standingOutFrom(const QColor &colour)
     return contrast(black, colour) >= contrast(white, colour) ? black : white;
 }
 
-// The colour a control stands on: that of the nearest container that paints
-// its own ground.
+// The colour a control stands on: its container's, which a container that
+// paints no ground of its own takes over from the one around it.
 QColor groundOf(const QWidget &control)
 {
-    const QWidget *container = control.parentWidget();
-    while (!container->isWindow() && !container->autoFillBackground())
-        container = container->parentWidget();
-    return container->palette().color(container->backgroundRole());
+    const QWidget &container = *control.parentWidget();
+    return container.palette().color(container.backgroundRole());
 }
 
 QColor faceOf(const QWidget &control)
@@ -66,10 +64,8 @@ QColor faceOf(const QWidget &control)
 
 void fillBand(QPainter &painter, const QRect &outer, const QRect &inner, const QColor &colour)
 {
-    painter.save();
     painter.setClipRegion(QRegion(outer).subtracted(QRegion(inner)));
     painter.fillRect(outer, colour);
-    painter.restore();
 }
 
 } // namespace

@@ -174,8 +174,9 @@ QWidget *MainWindow::widget(Shown control) const
 void MainWindow::setVisible(Shown control, bool visible)
 {
     widget(control)->setVisible(visible);
-    if (control == Shown::txtSuchwort && visible && announcer_ != nullptr)
-        announcer_->changed(ui_->txtSuchwort);
+    // The solution field is news when it comes into view.
+    if (announcer_ != nullptr)
+        announcer_->changed(widget(control));
 }
 
 QCheckBox *MainWindow::checkBox(Box box) const
