@@ -27,10 +27,11 @@ double contrast(const QColor &one, const QColor &other)
     return std::max(a, b) / std::min(a, b);
 }
 
-// A desktop palette with light text on dark grounds, as dark themes give.
-QPalette darkDesktop()
+// A desktop palette with light text on dark grounds, as dark themes give;
+// deep blue is where a wrong formula for contrast would pick the wrong ring.
+QPalette darkDesktop(const QColor &ground = QColor(53, 53, 53))
 {
-    QPalette dark(QColor(53, 53, 53));
+    QPalette dark(ground);
     for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
         dark.setColor(role, QColor(238, 238, 236));
     dark.setColor(QPalette::Base, QColor(45, 45, 45));
@@ -130,7 +131,8 @@ private slots:
     // either side: the ground outside, the control's face or edge inside.
     void keyboardFocusShowsAsARing()
     {
-        for (const QPalette &desktop : {QApplication::palette(), darkDesktop()}) {
+        for (const QPalette &desktop :
+             {QApplication::palette(), darkDesktop(), darkDesktop(QColor(0, 11, 222))}) {
             QApplication::setPalette(desktop);
             WindowFixture f;
             f.window.activateWindow();
