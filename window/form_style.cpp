@@ -68,17 +68,6 @@ void fillBand(QPainter &painter, const QRect &outer, const QRect &inner, const Q
     painter.fillRect(outer, colour);
 }
 
-} // namespace
-
-void FormStyle::ringFocus(QWidget &window)
-{
-    auto *ring = new QFocusFrame(&window);
-    ring->setStyle(this);
-    connect(qApp, &QApplication::focusChanged, ring, [ring, &window](QWidget *, QWidget *focused) {
-        ring->setWidget(focused != nullptr && focused->window() == &window ? focused : nullptr);
-    });
-}
-
 template <typename Option>
 bool drawnWithoutFocus(const FormStyle &style, QStyle::PrimitiveElement element, const QStyleOption *option,
                        QPainter *painter, const QWidget *widget)
@@ -90,6 +79,17 @@ bool drawnWithoutFocus(const FormStyle &style, QStyle::PrimitiveElement element,
     unfocused.state &= ~QStyle::State_HasFocus;
     style.drawPrimitive(element, &unfocused, painter, widget);
     return true;
+}
+
+} // namespace
+
+void FormStyle::ringFocus(QWidget &window)
+{
+    auto *ring = new QFocusFrame(&window);
+    ring->setStyle(this);
+    connect(qApp, &QApplication::focusChanged, ring, [ring, &window](QWidget *, QWidget *focused) {
+        ring->setWidget(focused != nullptr && focused->window() == &window ? focused : nullptr);
+    });
 }
 
 void FormStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
