@@ -14,7 +14,6 @@
 #include <QMouseEvent>
 #include <QScreen>
 
-#include <initializer_list>
 #include <utility>
 
 namespace {
