@@ -109,9 +109,12 @@ def judge(what, heard, *pieces):
 def stop(orca, game, control):
     """One Tab: the control's name and role, and after them a text field's
     whole text, which Orca follows with "selected"."""
-    heard = orca.hear("Tab")
     role = "read only text" if control.get("readOnly") == "true" else control["role"]
     name = control["accessibleName"]
+    # On a busy machine Orca may say what it heard of the old stop, pause,
+    # and only then name the new one.
+    heard = orca.hear("Tab", longest=3, until=lambda said: any(squash(name + role) in squash(s) for s in said))
+    heard += orca.hear(quiet=0.2, longest=0.5)
     text = field_texts(game.pid).get(name) if control["role"] == "text" else None
     if not judge(name, heard, name + " " + role):
         return False
@@ -128,7 +131,8 @@ def tab_to(orca, key, control):
     """Presses the key until Orca names the control as a push button."""
     button = control["accessibleName"] + " push button"
     for _ in range(len(form.tab_order())):
-        if any(squash(button) in squash(said) for said in orca.hear(key, quiet=0.1, longest=1)):
+        heard = orca.hear(key, quiet=0.3, longest=2, until=lambda said: any(squash(button) in squash(s) for s in said))
+        if any(squash(button) in squash(said) for said in heard):
             return
     raise SystemExit("FAIL: %s does not reach %r" % (key, button))
 
