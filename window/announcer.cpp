@@ -58,8 +58,7 @@ void Announcer::announce()
     if (parts.isEmpty())
         return;
     text_ = parts.join(QStringLiteral(", "));
-    QAccessibleEvent hide(this, QAccessible::ObjectHide);
-    QAccessible::updateAccessibility(&hide);
+    // Shown again while shown is news enough: each show is spoken.
     QAccessibleEvent show(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&show);
 }
