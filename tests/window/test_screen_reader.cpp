@@ -4,7 +4,10 @@
 #include "window_fixture.h"
 
 #include <QAccessible>
+#include <QMenu>
 #include <QScrollBar>
+
+#include <memory>
 
 using namespace std::chrono_literals;
 
@@ -13,7 +16,7 @@ class ScreenReaderTest : public QObject {
 
 private slots:
     // Screen readers speak a focused control only within an active window,
-    // which a frame of controls must not pose as. A field's text, caret,
+    // which a frame of controls must not pose as, nor a field's menu. A field's text, caret,
     // selection and characters are theirs to read, and one attribute run
     // holds the whole text, since they join runs.
     void controlsAreFoundInTheirWindowAndFieldsReadWhole()
@@ -21,11 +24,19 @@ private slots:
         WindowFixture f;
         const auto face = [](QObject *object) { return QAccessible::queryAccessibleInterface(object); };
         QCOMPARE(face(&f.window)->role(), QAccessible::Window);
+        for (QWidget *control : f.window.findChildren<QWidget *>())
+            QVERIFY2(face(control)->role() != QAccessible::Window, qPrintable(control->objectName()));
+        const std::unique_ptr<QMenu> menu(f.control<QLineEdit>("txtSortiert")->createStandardContextMenu());
+        QCOMPARE(face(menu.get())->role(), QAccessible::PopupMenu);
         QCOMPARE(face(f.control("Picture1"))->role(), QAccessible::Pane);
         QCOMPARE(face(f.control("picSchlange"))->role(), QAccessible::Pane);
         QVERIFY(face(f.control("Text1"))->state().readOnly &&
-                face(f.control("txtSortiert"))->state().editable);
+                face(f.control("txtSortiert"))->state().editable &&
+                face(f.control("txtSortiert"))->state().selectableText);
         f.window.setText(Field::txtSortiert, "aeeflnt");
+        QCOMPARE(std::pair(face(f.control("txtSortiert"))->text(QAccessible::Name),
+                           face(f.control("txtSortiert"))->text(QAccessible::Value)),
+                 std::pair(QStringLiteral("Sortierte Buchstaben"), QStringLiteral("aeeflnt")));
         QAccessibleTextInterface *field = face(f.control("txtSortiert"))->textInterface();
         QCOMPARE(std::pair(field->text(2, 5), field->characterCount()), std::pair(QStringLiteral("efl"), 7));
         int start = -1;
@@ -37,7 +48,12 @@ private slots:
         QCOMPARE(std::tuple(field->selectionCount(), start, end), std::tuple(1, 1, 3));
         field->removeSelection(0);
         field->setCursorPosition(4);
-        QCOMPARE(std::pair(field->selectionCount(), field->cursorPosition()), std::pair(0, 4));
+        field->selection(0, &start, &end);
+        QCOMPARE(std::tuple(field->selectionCount(), start, end, field->cursorPosition()),
+                 std::tuple(0, 0, 0, 4));
+        QVERIFY(field->characterRect(0).isValid() && field->characterRect(-1).isNull() &&
+                field->characterRect(7).isNull());
+        QCOMPARE(field->offsetAtPoint(QPoint(-100, -100)), -1);
         const QRect third = field->characterRect(3);
         QVERIFY(third.left() > field->characterRect(2).left() && third.width() > 2);
         QVERIFY(QRect(f.control("txtSortiert")->mapToGlobal(QPoint(0, 0)), f.control("txtSortiert")->size())
