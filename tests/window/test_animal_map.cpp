@@ -43,7 +43,7 @@ private slots:
               QPointF(12000, 3800), QPointF(7500, 4500), QPointF(11500, 4500), QPointF(6500, 3000),
               QPointF(9250, 4500),  QPointF(1500, 3000), QPointF(2100, 3000),  QPointF(8500, 4500),
               QPointF(3200, 3000),  QPointF(8500, 3000), QPointF(10250, 3000), QPointF(10250, 4500),
-              QPointF(1500, 6000),  QPointF(2100, 6000), QPointF(4250, 2700),  QPointF(5500, 1500)})
+              QPointF(1500, 6000),  QPointF(3200, 6000), QPointF(4250, 2700),  QPointF(5500, 1500)})
             row(point, none);
     }
 
