@@ -51,10 +51,6 @@ private slots:
         QVERIFY((f.window.frameGeometry().center() - f.window.screen()->availableGeometry().center())
                     .manhattanLength() <= 4);
         QVERIFY(!f.window.windowIcon().isNull());
-        // No style sheet anywhere, nor the machinery that draws one.
-        for (QWidget *control : f.window.findChildren<QWidget *>())
-            QVERIFY2(qstrcmp(control->style()->metaObject()->className(), "QStyleSheetStyle") != 0,
-                     qPrintable(control->objectName()));
     }
 
     void eachControlRunsItsHandler_data()
