@@ -62,6 +62,7 @@ QImage picture(const QWidget &window, const QString &name)
 QImage withClearGround(const QImage &drawing)
 {
     QImage image = drawing.convertToFormat(QImage::Format_ARGB32);
+    const QRect bounds = image.rect();
     const int width = image.width();
     const int height = image.height();
     // Straight at the pixels: with a pixel() and setPixel() call for each,
@@ -78,7 +79,7 @@ QImage withClearGround(const QImage &drawing)
     while (!ground.empty()) {
         const QPoint point = ground.back();
         ground.pop_back();
-        if (point.x() < 0 || point.x() >= width || point.y() < 0 || point.y() >= height)
+        if (!bounds.contains(point))
             continue;
         QRgb &pixel = pixels[point.y() * stride + point.x()];
         if (qAlpha(pixel) == 0)
