@@ -111,7 +111,7 @@ private slots:
                          qPrintable(control->objectName() + QStringLiteral(": %1").arg(measured)));
             }
             // The ground beside the snake's body clears, leaving no light fringe
-            // along its edge; the whites of its eyes stay.
+            // along its edge; of its white, only the whites of its eyes show.
             QWidget *frame = f.control("picSchlange");
             const QImage snake = frame->grab().toImage();
             const QWidget *label = f.control("imgSchlange");
@@ -120,10 +120,16 @@ private slots:
             QCOMPARE(picture(14, 23), QColor(Qt::white));
             const int lightest =
                 std::max(QColor(184, 214, 64).lightness(), desktop.color(QPalette::Base).lightness());
-            for (int x = 0; x < 65; ++x)
+            for (int x = 0; x < label->width(); ++x)
                 QVERIFY2(picture(x, 200).lightness() <= lightest, qPrintable(QString::number(x)));
+            const bool whiteFrame = desktop.color(QPalette::Base) == Qt::white;
+            const QRect eyes(10, 17, 44, 24);
+            for (int y = 0; y < label->parentWidget()->height() - label->y(); ++y)
+                for (int x = 0; x < label->width(); ++x)
+                    QVERIFY2(whiteFrame || eyes.contains(x, y) || picture(x, y) != QColor(Qt::white),
+                             qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
             // On a white frame it looks just as drawn, its blended edge included.
-            if (desktop.color(QPalette::Base) != Qt::white)
+            if (!whiteFrame)
                 continue;
             // As far as the snake shows in its frame.
             const QRect place =
