@@ -3,10 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the game into a temporary prefix, validates its desktop entry and
 # AppStream metainfo there, takes a picture of the installed program under a
-# dark desktop theme (BUILD_DIR/screenshot-dark.png), listens to it with the
+# dark desktop theme (BUILD_DIR/screenshot-dark.png) and listens to it with the
 # screen reader Orca under X11 (tools/orca-check.sh, Orca's log in
-# BUILD_DIR/orca.log) and checks it through the accessibility tree natively
-# under Wayland (tools/a11y-check.sh).
+# BUILD_DIR/orca.log).
 # Usage: tools/desktop-checks.sh [BUILD_DIR]   (default build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -56,4 +55,3 @@ wmclass=$(sed -n 's/^StartupWMClass=//p' "$prefix/share/applications/$id.desktop
 )
 
 tools/orca-check.sh "$prefix/bin/wuselwort" "$build/orca.log"
-tools/a11y-check.sh wayland "$prefix/bin/wuselwort"
