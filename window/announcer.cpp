@@ -58,7 +58,7 @@ void Announcer::announce()
     if (parts.isEmpty())
         return;
     text_ = parts.join(QStringLiteral(", "));
-    // Shown again while shown is news enough: each show is spoken.
+    // Screen readers speak a notification at every show, also of one already shown.
     QAccessibleEvent show(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&show);
 }
