@@ -29,6 +29,11 @@ def squash(text):
     return re.sub(r"\W+", "", text).lower()
 
 
+def says(heard, piece):
+    """Some utterance heard holds the piece."""
+    return any(squash(piece) in squash(said) for said in heard)
+
+
 def run_orca(log):
     """Orca as its launcher starts it, but logging line by line and without
     looking for other Orcas of this user, which it would end or give way to."""
@@ -113,7 +118,7 @@ def stop(orca, game, control):
     name = control["accessibleName"]
     # On a busy machine Orca may say what it heard of the old stop, pause,
     # and only then name the new one.
-    heard = orca.hear("Tab", longest=3, until=lambda said: any(squash(name + role) in squash(s) for s in said))
+    heard = orca.hear("Tab", longest=3, until=lambda said: says(said, name + role))
     heard += orca.hear(quiet=0.2, longest=0.5)
     text = field_texts(game.pid).get(name) if control["role"] == "text" else None
     if not judge(name, heard, name + " " + role):
@@ -131,8 +136,7 @@ def tab_to(orca, key, control):
     """Presses the key until Orca names the control as a push button."""
     button = control["accessibleName"] + " push button"
     for _ in range(len(form.tab_order())):
-        heard = orca.hear(key, quiet=0.3, longest=2, until=lambda said: any(squash(button) in squash(s) for s in said))
-        if any(squash(button) in squash(said) for said in heard):
+        if says(orca.hear(key, quiet=0.3, longest=2, until=lambda said: says(said, button)), button):
             return
     raise SystemExit("FAIL: %s does not reach %r" % (key, button))
 
