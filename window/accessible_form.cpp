@@ -6,19 +6,26 @@
 #include <QLineEdit>
 #include <QStyleOptionFrame>
 
+#include <algorithm>
+
 namespace {
 
 // A text field for screen readers: its text, caret and selection, where its
-// characters stand, and the whole text as one run of attributes. Typing goes
-// to the field itself, as for everyone.
-class FieldAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
+// characters stand, and the whole text as one run of attributes. Assistive
+// tools may also type into it, as into any field that is not read-only.
+class FieldAccessible final : public QAccessibleWidget,
+                              public QAccessibleTextInterface,
+                              public QAccessibleEditableTextInterface {
 public:
     explicit FieldAccessible(QLineEdit *field) : QAccessibleWidget(field, QAccessible::EditableText) {}
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface *>(this)
-                                                  : QAccessibleWidget::interface_cast(type);
+        switch (type) {
+        case QAccessible::TextInterface: return static_cast<QAccessibleTextInterface *>(this);
+        case QAccessible::EditableTextInterface: return static_cast<QAccessibleEditableTextInterface *>(this);
+        default: return QAccessibleWidget::interface_cast(type);
+        }
     }
 
     QAccessible::State state() const override
@@ -96,6 +103,20 @@ public:
         *startOffset = 0;
         *endOffset = characterCount();
         return {};
+    }
+
+    void deleteText(int startOffset, int endOffset) override { replaceText(startOffset, endOffset, {}); }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
+    // Offsets outside the text count as its ends, and an end before the start
+    // as the start: a tool's slip changes only what lies within the text.
+    void replaceText(int startOffset, int endOffset, const QString &text) override
+    {
+        if (field()->isReadOnly())
+            return;
+        const int length = characterCount();
+        const int start = std::clamp(startOffset, 0, length);
+        const int end = std::clamp(endOffset, start, length);
+        field()->setText(field()->text().replace(start, end - start, text));
     }
 
 private:

@@ -61,6 +61,57 @@ private slots:
         QCOMPARE(field->offsetAtPoint(third.topLeft() + QPoint(1, 1)), 3);
     }
 
+    // Assistive tools and test drivers type through the field's editable
+    // text: setting the whole text, inserting, deleting. Offsets beyond the
+    // text count as its ends, and the read-only speed field stays as it is.
+    void assistiveToolsTypeIntoFields_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *name, const char *field, const char *edit, int from, int to,
+                            const char *typed, const char *expected) {
+            QTest::newRow(name) << QString::fromLatin1(field) << QString::fromLatin1(edit) << from << to
+                                << QString::fromUtf8(typed) << QString::fromUtf8(expected);
+        };
+        // Every field starts as "Elefant", its length 7.
+        row("whole text", "txtSuchwort", "replace", 0, 7, "Fuchs", "Fuchs");
+        row("insert in front", "txtSortiert", "insert", 0, 0, "Der ", "Der Elefant");
+        row("insert inside", "txtAusgabe", "insert", 3, 3, "-", "Ele-fant");
+        row("insert past the end", "txtPunkte", "insert", 40, 40, "n", "Elefantn");
+        row("insert before the start", "txtSuchwort", "insert", -3, -3, "A", "AElefant");
+        row("delete inside", "txtSuchwort", "delete", 1, 3, "", "Efant");
+        row("delete beyond both ends", "txtSuchwort", "delete", -5, 99, "", "");
+        row("delete backwards", "txtSuchwort", "delete", 5, 2, "", "Elefant");
+        row("replace backwards", "txtSuchwort", "replace", 5, 2, "x", "Elefaxnt");
+        row("read-only", "Text1", "replace", 0, 7, "1", "Elefant");
+        row("read-only insert", "Text1", "insert", 0, 0, "1", "Elefant");
+        row("read-only delete", "Text1", "delete", 0, 7, "", "Elefant");
+    }
+    void assistiveToolsTypeIntoFields()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, edit);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, typed);
+        WindowFixture f;
+        f.control<QLineEdit>(field)->setText(QStringLiteral("Elefant"));
+        QAccessibleEditableTextInterface *editable =
+            QAccessible::queryAccessibleInterface(f.control(field))->editableTextInterface();
+        QVERIFY(editable != nullptr);
+        if (edit == QLatin1String("insert"))
+            editable->insertText(from, typed);
+        else if (edit == QLatin1String("delete"))
+            editable->deleteText(from, to);
+        else
+            editable->replaceText(from, to, typed);
+        QTEST(f.textOf(field), "expected");
+    }
+
     // What the notification says after each action, where it changed: not
     // start-up, but a new puzzle, a hint, half time and the end; the hidden
     // solution only once it is shown. (Qt sends the notification's events
