@@ -46,11 +46,11 @@ void setFonts(Ui::MainWindow &ui)
         {ui.txtSuchwort});
 }
 
-// A built-in picture at the window's size.
-QImage picture(const QWidget &window, const QString &name)
+// A built-in picture at the given density.
+QImage picture(int density, const QString &name)
 {
     // Qt reads the pixel ratio of 2 from the "@2x" in the name.
-    if (window.devicePixelRatioF() > 1.0)
+    if (density > 1)
         return QImage(QStringLiteral(":/data/%1@2x.png").arg(name));
     return QImage(QStringLiteral(":/data/%1.bmp").arg(name));
 }
@@ -104,21 +104,18 @@ QImage withClearGround(const QImage &drawing)
     return image;
 }
 
-// The window is white with black text, fixed by the form; the panel and what
-// stands on it take the desktop's colours for a panel instead, text and
-// ground together.
-void followDesktop(QWidget &panel)
+} // namespace
+
+void followDesktop(Ui::MainWindow &ui)
 {
     const QPalette desktop = QGuiApplication::palette();
-    QPalette palette = panel.palette();
+    QPalette palette = ui.Picture1->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setBrush(group, QPalette::Window, desktop.brush(group, QPalette::Button));
         palette.setBrush(group, QPalette::WindowText, desktop.brush(group, QPalette::ButtonText));
     }
-    panel.setPalette(palette);
+    ui.Picture1->setPalette(palette);
 }
-
-} // namespace
 
 void buildForm(Ui::MainWindow &ui, QWidget &window)
 {
@@ -132,15 +129,20 @@ void buildForm(Ui::MainWindow &ui, QWidget &window)
     for (QWidget *control : window.findChildren<QWidget *>())
         control->setStyle(style);
     style->ringFocus(window);
-    followDesktop(*ui.Picture1);
+    followDesktop(ui);
     ui.picSchlange->setBackgroundRole(QPalette::Base);
     window.setWindowIcon(QIcon(QStringLiteral(":/data/smiley.ico")));
-    showPictures(ui, window);
+    showPictures(ui, pictureDensity(window));
 }
 
-void showPictures(Ui::MainWindow &ui, const QWidget &window)
+int pictureDensity(const QWidget &window)
+{
+    return window.devicePixelRatioF() > 1.0 ? 2 : 1;
+}
+
+void showPictures(Ui::MainWindow &ui, int density)
 {
     ui.imgSchlange->setPixmap(
-        QPixmap::fromImage(withClearGround(picture(window, QStringLiteral("schlange")))));
-    ui.Image1->setPixmap(QPixmap::fromImage(picture(window, QStringLiteral("tiere"))));
+        QPixmap::fromImage(withClearGround(picture(density, QStringLiteral("schlange")))));
+    ui.Image1->setPixmap(QPixmap::fromImage(picture(density, QStringLiteral("tiere"))));
 }

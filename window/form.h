@@ -10,9 +10,18 @@ class MainWindow;
 // The form as players see it, with or without the game behind it: the
 // controls of main_window.ui on the window, plus what Designer cannot hold:
 // fractional point sizes, the style that paints the faces, the panel's
-// desktop colours, the icon and the pictures.
+// desktop colours, the icon and the pictures at the window's density.
 void buildForm(Ui::MainWindow &ui, QWidget &window);
 
-// The built-in pictures at the window's current density: on a high-density
-// screen their double-resolution versions, drawn sharp instead of enlarged.
-void showPictures(Ui::MainWindow &ui, const QWidget &window);
+// The window is white with black text, fixed by the form; the panel and what
+// stands on it take the desktop's colours for a panel instead, text and
+// ground together: at start, and again whenever the desktop's change.
+void followDesktop(Ui::MainWindow &ui);
+
+// The density of the built-in pictures that suits the window where it is
+// now: 2 on a high-density screen, else 1.
+int pictureDensity(const QWidget &window);
+
+// The built-in pictures at that density: on a high-density screen their
+// double-resolution versions, drawn sharp instead of enlarged.
+void showPictures(Ui::MainWindow &ui, int density);

@@ -30,6 +30,7 @@ MainWindow::MainWindow(Random &random, Clock &clock, Timer &timer, QWidget *pare
       game_(*this, random, clock, timer)
 {
     buildForm(*ui_, *this);
+    pictureDensity_ = pictureDensity(*this);
     ui_->txtTiere->setPlainText(fromCp1252(builtInAnimalList()));
     snakeTop_ = static_cast<float>(ui_->imgSchlange->y()) * snakeFrameScale /
                 static_cast<float>(ui_->picSchlangeSurface->height());
@@ -46,10 +47,15 @@ MainWindow::~MainWindow() = default;
 
 bool MainWindow::event(QEvent *event)
 {
-    // Qt 6.4 tells a window's widgets only this when the window moves to a
-    // screen of another density.
-    if (event->type() == QEvent::ScreenChangeInternal)
-        showPictures(*ui_, *this);
+    // Each Qt tells a window of a new density in its own way: 6.4 by a change
+    // of screen, later ones by an event of their own that follows it. Whatever
+    // came, the pictures follow the density the window now has.
+    if (pictureDensity_ != 0 && pictureDensity(*this) != pictureDensity_) {
+        pictureDensity_ = pictureDensity(*this);
+        showPictures(*ui_, pictureDensity_);
+    }
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        followDesktop(*ui_);
     return QWidget::event(event);
 }
 

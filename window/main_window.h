@@ -57,6 +57,8 @@ private:
 
     std::unique_ptr<Ui::MainWindow> ui_;
     Timer &timer_;
+    // Of the pictures shown; 0 while the form is being built.
+    int pictureDensity_ = 0;
     float snakeTop_ = 0.0f;
     Game game_;
     // Made after start-up: what start-up writes is the form's own, not news.

@@ -27,8 +27,10 @@ double contrast(const QColor &one, const QColor &other)
     return std::max(a, b) / std::min(a, b);
 }
 
-// A desktop palette with light text on dark grounds, as dark themes give;
-// deep blue is where a wrong formula for contrast would pick the wrong ring.
+// Where a wrong formula for contrast would pick the ring that does not stand out.
+const QColor deepBlue(0, 11, 222);
+
+// A desktop palette with light text on dark grounds, as dark themes give.
 QPalette darkDesktop(const QColor &ground = QColor(53, 53, 53))
 {
     QPalette dark(ground);
@@ -76,6 +78,13 @@ QColor at(const QImage &image, QPoint point)
     return image.pixelColor(int((point.x() + 0.5) * ratio), int((point.y() + 0.5) * ratio));
 }
 
+// A desktop's new colours reach the window through its event loop.
+void switchDesktop(const QPalette &desktop)
+{
+    QApplication::setPalette(desktop);
+    QCoreApplication::processEvents();
+}
+
 } // namespace
 
 class ColoursTest : public QObject {
@@ -85,16 +94,39 @@ private slots:
     void init() { desktop_ = QApplication::palette(); }
     void cleanup() { QApplication::setPalette(desktop_); }
 
+    // The desktop the game starts under, and the one it has when it is
+    // looked at: the same, or switched while the window is up.
+    // Deep blue only where the desktop's own colours are not judged: its
+    // light text on a deep blue button stands out by 3:1 only.
+    static void desktops(bool deepBlueToo)
+    {
+        QTest::addColumn<QPalette>("atStart");
+        QTest::addColumn<QPalette>("desktop");
+        const QPalette light = QApplication::palette();
+        QTest::newRow("light") << light << light;
+        QTest::newRow("dark") << darkDesktop() << darkDesktop();
+        QTest::newRow("light, then dark") << light << darkDesktop();
+        QTest::newRow("dark, then light") << darkDesktop() << light;
+        if (!deepBlueToo)
+            return;
+        QTest::newRow("deep blue") << darkDesktop(deepBlue) << darkDesktop(deepBlue);
+        QTest::newRow("dark, then deep blue") << darkDesktop() << darkDesktop(deepBlue);
+    }
+
     // Texts on the form's own colours and texts on the desktop's stay
     // readable, and the snake's white ground takes the frame's colour.
-    void textIsReadableUnderALightAndADarkDesktop()
+    void textIsReadableOnEveryDesktop_data() { desktops(false); }
+    void textIsReadableOnEveryDesktop()
     {
-        for (const QPalette &desktop : {QApplication::palette(), darkDesktop()}) {
-            QApplication::setPalette(desktop);
+        QFETCH(QPalette, atStart);
+        QFETCH(QPalette, desktop);
+        {
+            QApplication::setPalette(atStart);
             WindowFixture f;
             f.nextAnimal(QStringLiteral("Elefant"));
             f.click("Command2");
             f.time.advance(std::chrono::milliseconds(0));
+            switchDesktop(desktop);
             for (Shown hidden : {Shown::cmdZweiter, Shown::cmdSortieren, Shown::txtSuchwort})
                 f.window.setVisible(hidden, true);
             for (QWidget *control : f.window.findChildren<QWidget *>()) {
@@ -130,7 +162,7 @@ private slots:
                              qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
             // On a white frame it looks just as drawn, its blended edge included.
             if (!whiteFrame)
-                continue;
+                return;
             // As far as the snake shows in its frame.
             const QRect place =
                 QRect(label->mapTo(frame, QPoint(0, 0)), label->size()) & label->parentWidget()->geometry();
@@ -151,12 +183,15 @@ private slots:
     // At the middle of a side that faces bare ground, the ring changes at
     // least two pixels in a row, and stands out by 3:1 from what it meets on
     // either side: the ground outside, the control's face or edge inside.
+    void keyboardFocusShowsAsARing_data() { desktops(true); }
     void keyboardFocusShowsAsARing()
     {
-        for (const QPalette &desktop :
-             {QApplication::palette(), darkDesktop(), darkDesktop(QColor(0, 11, 222))}) {
-            QApplication::setPalette(desktop);
+        QFETCH(QPalette, atStart);
+        QFETCH(QPalette, desktop);
+        {
+            QApplication::setPalette(atStart);
             WindowFixture f;
+            switchDesktop(desktop);
             f.window.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&f.window));
             for (Shown hidden : {Shown::cmdZweiter, Shown::cmdSortieren})
@@ -196,7 +231,66 @@ private slots:
         }
     }
 
+    // A desktop switched in the middle of a puzzle leaves every pixel of the
+    // window as a game started under the new desktop draws it: the panel, the
+    // labels, the check boxes, the fields, the buttons, the snake's frame and
+    // the focus ring. The fakes draw the same letters in both.
+    void switchedDesktopLooksLikeAFreshStart_data() { desktops(true); }
+    void switchedDesktopLooksLikeAFreshStart()
+    {
+        QFETCH(QPalette, atStart);
+        QFETCH(QPalette, desktop);
+        QApplication::setPalette(atStart);
+        QImage switched;
+        {
+            WindowFixture f;
+            playAWhile(f);
+            switchDesktop(desktop);
+            switched = look(f);
+        }
+        WindowFixture fresh;
+        playAWhile(fresh);
+        const QImage expected = look(fresh);
+        QCOMPARE(switched.size(), expected.size());
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x) {
+                if (switched.pixel(x, y) == expected.pixel(x, y))
+                    continue;
+                const QPoint point = QPoint(x, y) / expected.devicePixelRatio();
+                const QWidget *control = fresh.window.childAt(point);
+                QFAIL(qPrintable(
+                    QStringLiteral("%1, %2 (%3): %4 instead of %5")
+                        .arg(point.x())
+                        .arg(point.y())
+                        .arg(control != nullptr ? control->objectName() : QStringLiteral("window"))
+                        .arg(QColor(switched.pixel(x, y)).name(), QColor(expected.pixel(x, y)).name())));
+            }
+    }
+
 private:
+    // A puzzle on "Elefant" with every control shown, two seconds in, the
+    // keyboard focus on a button of the panel.
+    static void playAWhile(WindowFixture &f)
+    {
+        f.nextAnimal(QStringLiteral("Elefant"));
+        f.click("Command2");
+        f.time.advance(std::chrono::milliseconds(0));
+        f.time.nextStep();
+        f.time.nextStep();
+        for (Shown hidden : {Shown::cmdZweiter, Shown::cmdSortieren, Shown::txtSuchwort})
+            f.window.setVisible(hidden, true);
+    }
+
+    // The window as it shows while active, its focus where the puzzle left it.
+    static QImage look(WindowFixture &f)
+    {
+        f.window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&f.window))
+            return {};
+        f.control("Command2")->setFocus();
+        return f.window.grab().toImage();
+    }
+
     QPalette desktop_;
 };
 
