@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFrame>
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
@@ -42,8 +43,6 @@ private slots:
         QCOMPARE(f.textOf("txtHilfe"), QStringLiteral("Hilfe"));
         QCOMPARE(f.textOf("Text1"), QStringLiteral("5"));
         QCOMPARE(f.window.speed(), 5);
-        for (const char *hidden : {"txtSuchwort", "cmdSortieren", "cmdZweiter", "txtTiere"})
-            QVERIFY2(!f.shown(hidden), hidden);
         QCOMPARE(f.window.value(Box::chkGrossbuchstaben) + f.window.value(Box::chkLetzter), 2);
         QCOMPARE(f.window.value(Box::chkMax) + f.window.value(Box::chkStop), 0);
         QCOMPARE(f.window.focusWidget(), f.control("txtHilfe"));
@@ -211,6 +210,150 @@ private slots:
                 QCOMPARE(pixmap.devicePixelRatio(), screen->devicePixelRatio() > 1.0 ? 2.0 : 1.0);
             }
         }
+    }
+
+    // What a player sees of each control at start, as the form describes it.
+    void controlsLookAsTheFormSays_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QByteArray>("property");
+        QTest::addColumn<QVariant>("expected");
+        const auto pin = [](std::initializer_list<const char *> controls, const char *property,
+                            const QVariant &expected) {
+            for (const char *control : controls)
+                QTest::addRow("%s %s", control, property)
+                    << QString::fromLatin1(control) << QByteArray(property) << expected;
+        };
+        const QVariant yes(true);
+        const QVariant no(false);
+        const auto fields = {"Text1", "txtSuchwort", "txtAusgabe", "txtSortiert", "txtPunkte", "txtHilfe"};
+        const auto buttons = {"Command1",   "Command2",     "Command3",  "Command4",   "cmdEnde",
+                              "cmdMischen", "cmdSortieren", "cmdErster", "cmdZweiter", "cmdLetzter"};
+        const auto boxes = {"chkGrossbuchstaben", "chkLetzter", "chkMax", "chkStop"};
+
+        pin({"MainWindow"}, "windowTitle", QStringLiteral("Wuselwort"));
+        pin({"MainWindow"}, "size", QSize(1005, 679));
+        pin({"MainWindow", "Picture1", "picSchlange"}, "autoFillBackground", yes);
+        pin({"Picture1", "picSchlange"}, "frameShape", int(QFrame::WinPanel));
+        pin({"Picture1", "picSchlange"}, "frameShadow", int(QFrame::Sunken));
+        pin({"Shape1"}, "frameShape", int(QFrame::Box));
+        pin({"Line1"}, "frameShape", int(QFrame::VLine));
+        pin({"Shape1", "Line1"}, "frameShadow", int(QFrame::Plain));
+        pin({"Shape1", "Line1"}, "lineWidth", 1);
+
+        // Every field takes typing but the speed field; it, the score and the
+        // help line are centred; the solution field is drawn flat and is no
+        // tab stop.
+        pin({"Text1"}, "readOnly", yes);
+        pin({"txtSuchwort", "txtAusgabe", "txtSortiert", "txtPunkte", "txtHilfe"}, "readOnly", no);
+        pin({"Text1", "txtPunkte", "txtHilfe"}, "alignment", int(Qt::AlignCenter));
+        pin({"txtSuchwort", "txtAusgabe", "txtSortiert"}, "alignment", int(Qt::AlignLeft | Qt::AlignVCenter));
+        pin({"txtSuchwort"}, "frame", no);
+        pin({"Text1", "txtAusgabe", "txtSortiert", "txtPunkte", "txtHilfe"}, "frame", yes);
+        pin({"txtSuchwort"}, "focusPolicy", int(Qt::ClickFocus));
+        pin({"Text1", "txtAusgabe", "txtSortiert", "txtPunkte", "txtHilfe", "HScroll1"}, "focusPolicy",
+            int(Qt::StrongFocus));
+        pin(fields, "echoMode", int(QLineEdit::Normal));
+        pin(fields, "enabled", yes);
+
+        // Raised buttons, none of them a default button; two-state boxes.
+        pin(buttons, "flat", no);
+        pin(buttons, "default", no);
+        pin(buttons, "autoDefault", no);
+        pin(buttons, "focusPolicy", int(Qt::StrongFocus));
+        pin(buttons, "enabled", yes);
+        pin({"chkGrossbuchstaben", "chkLetzter"}, "checked", yes);
+        pin({"chkMax", "chkStop"}, "checked", no);
+        pin(boxes, "tristate", no);
+        pin(boxes, "focusPolicy", int(Qt::StrongFocus));
+        pin(boxes, "enabled", yes);
+
+        pin({"HScroll1"}, "minimum", 1);
+        pin({"HScroll1"}, "maximum", 5);
+        pin({"HScroll1"}, "value", 5);
+        pin({"HScroll1"}, "singleStep", 1);
+        pin({"HScroll1"}, "orientation", int(Qt::Horizontal));
+        pin({"HScroll1"}, "enabled", yes);
+
+        // Pictures unstretched from their top left corner, as are the labels'
+        // captions.
+        pin({"Image1", "imgSchlange"}, "scaledContents", no);
+        pin({"Image1", "imgSchlange", "Label1", "Label2"}, "alignment", int(Qt::AlignLeft | Qt::AlignTop));
+        pin({"Label1"}, "text", QStringLiteral("Bedenkzeit"));
+        pin({"Label2"}, "text", QStringLiteral("Hilfen"));
+
+        pin({"txtTiere"}, "verticalScrollBarPolicy", int(Qt::ScrollBarAlwaysOn));
+        pin({"txtTiere"}, "horizontalScrollBarPolicy", int(Qt::ScrollBarAlwaysOn));
+    }
+    void controlsLookAsTheFormSays()
+    {
+        QFETCH(QString, control);
+        QFETCH(QByteArray, property);
+        QFETCH(QVariant, expected);
+        WindowFixture f;
+        QObject *object = control == QLatin1String("MainWindow") ? &f.window : f.control(control);
+        QVERIFY(object != nullptr);
+        const QVariant actual = object->property(property.constData());
+        QVERIFY(actual.isValid());
+        if (expected.typeId() == QMetaType::Int)
+            QCOMPARE(actual.toInt(), expected.toInt());
+        else
+            QCOMPARE(actual, expected);
+    }
+
+    // Each control where the form's table puts it, in twips of the inner area
+    // of its container, 15 to the pixel; shown or hidden as start-up leaves it.
+    void controlsStandWhereTheFormPutsThem_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<bool>("shown");
+        const auto place = [](const char *control, int left, int top, int width, int height,
+                              bool shown = true) {
+            QTest::newRow(control) << QString::fromLatin1(control) << QRect(left, top, width, height)
+                                   << shown;
+        };
+        place("Picture1", 120, 120, 14775, 2895);
+        place("cmdZweiter", 8400, 1560, 1575, 255, false);
+        place("chkStop", 13440, 1800, 855, 255);
+        place("cmdLetzter", 8400, 1800, 1575, 255);
+        place("cmdErster", 6840, 1800, 1575, 255);
+        place("Text1", 12720, 1680, 615, 405);
+        place("HScroll1", 12000, 1680, 495, 375);
+        place("txtSuchwort", 1680, 2280, 13095, 435, false);
+        place("cmdSortieren", 120, 2280, 1335, 495, false);
+        place("chkGrossbuchstaben", 120, 1680, 1815, 255);
+        place("chkLetzter", 2040, 1680, 2055, 255);
+        place("chkMax", 4320, 1680, 2175, 255);
+        place("txtAusgabe", 3000, 840, 11655, 540);
+        place("cmdMischen", 1680, 1200, 1095, 255);
+        place("Command4", 1680, 720, 1095, 255);
+        place("cmdEnde", 120, 720, 1335, 735);
+        place("Command3", 1680, 960, 1095, 255);
+        place("txtSortiert", 3000, 120, 11655, 510);
+        place("Command2", 120, 120, 1335, 495);
+        place("Command1", 1680, 120, 1095, 495);
+        place("Label2", 6960, 1560, 975, 255);
+        place("Shape1", 6600, 1440, 3495, 735);
+        place("Label1", 10800, 1680, 1215, 375);
+        place("picSchlange", 120, 3000, 1575, 6615);
+        place("txtPunkte", 240, 0, 1095, 405);
+        place("imgSchlange", 360, 600, 975, 8850);
+        place("txtHilfe", 120, 9600, 14775, 405);
+        place("txtTiere", 5040, 6480, 3615, 2415, false);
+        // The line from (14880, 2520) to (14880, 9960), both ends drawn.
+        place("Line1", 14880, 2520, 15, 9960 - 2520 + 15);
+        place("Image1", 2520, 2760, 12135, 7005);
+    }
+    void controlsStandWhereTheFormPutsThem()
+    {
+        QFETCH(QString, control);
+        QFETCH(QRect, twips);
+        WindowFixture f;
+        QWidget *widget = f.control(control);
+        const QRect pixels(twips.topLeft() / 15, twips.size() / 15);
+        QCOMPARE(widget->geometry(), pixels);
+        QTEST(widget->isVisibleTo(&f.window), "shown");
     }
 
     // The speed bar covers 1 to 5 by ones, by arrow and by page (the bar is
