@@ -62,35 +62,44 @@ QImage picture(int density, const QString &name)
 QImage withClearGround(const QImage &drawing)
 {
     QImage image = drawing.convertToFormat(QImage::Format_ARGB32);
-    const QRect bounds = image.rect();
     const int width = image.width();
     const int height = image.height();
-    // Straight at the pixels: with a pixel() and setPixel() call for each,
+    // Straight at the pixels, each cleared as soon as it is reached so that it
+    // is listed once: with a call per pixel, or a list of every neighbour,
     // this was a noticeable part of the window's start.
     QRgb *const pixels = reinterpret_cast<QRgb *>(image.bits());
     const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
     const QRgb white = qRgb(255, 255, 255);
     std::vector<QPoint> ground;
-    for (int x = 0; x < width; ++x)
-        ground.insert(ground.end(), {QPoint(x, 0), QPoint(x, height - 1)});
-    for (int y = 0; y < height; ++y)
-        ground.insert(ground.end(), {QPoint(0, y), QPoint(width - 1, y)});
     std::vector<QRgb *> edge;
+    const auto reach = [&](int x, int y) {
+        QRgb &pixel = pixels[y * stride + x];
+        if (pixel == white) {
+            pixel = qRgba(0, 0, 0, 0);
+            ground.emplace_back(x, y);
+        } else if (qAlpha(pixel) != 0) {
+            edge.push_back(&pixel);
+        }
+    };
+    for (int x = 0; x < width; ++x) {
+        reach(x, 0);
+        reach(x, height - 1);
+    }
+    for (int y = 0; y < height; ++y) {
+        reach(0, y);
+        reach(width - 1, y);
+    }
     while (!ground.empty()) {
         const QPoint point = ground.back();
         ground.pop_back();
-        if (!bounds.contains(point))
-            continue;
-        QRgb &pixel = pixels[point.y() * stride + point.x()];
-        if (qAlpha(pixel) == 0)
-            continue;
-        if (pixel != white) {
-            edge.push_back(&pixel);
-            continue;
-        }
-        pixel = qRgba(0, 0, 0, 0);
-        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
-            ground.push_back(point + step);
+        if (point.x() > 0)
+            reach(point.x() - 1, point.y());
+        if (point.x() < width - 1)
+            reach(point.x() + 1, point.y());
+        if (point.y() > 0)
+            reach(point.x(), point.y() - 1);
+        if (point.y() < height - 1)
+            reach(point.x(), point.y() + 1);
     }
     // A pixel reached from two sides is listed twice; unblending it again
     // changes nothing, as its lowest channel is already 0.
