@@ -59,6 +59,9 @@ void Announcer::announce()
         return;
     text_ = parts.join(QStringLiteral(", "));
     // Screen readers speak a notification at every show, also of one already shown.
+    // Newer ones keep its name from the last show unless told it changed.
+    QAccessibleEvent name(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
     QAccessibleEvent show(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&show);
 }
