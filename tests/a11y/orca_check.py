@@ -18,15 +18,17 @@ import time
 
 import form
 
-# A key that Orca echoes has a blank before its voice.
-SPOKEN = re.compile(r" - SPEECH OUTPUT: '(.*)'( voice=\w+| )?(\{.*\}|None)?$")
+SPOKEN = re.compile(r" - SPEECH OUTPUT: '(.*)'( voice=\w+)?( ?\{.*\}| ?None)?$")
+# Orca 43 starts its registry, newer ones their AT-SPI event loop.
+READY = re.compile(r"ORCA: Starting (registry|Atspi main event loop)")
 HIDDEN_AT_START = ("cmdSortieren", "txtSuchwort")
 failures = []
 
 
 def squash(text):
-    """Letters and digits only, as a listener tells them apart."""
-    return re.sub(r"\W+", "", text).lower()
+    """Letters and digits only, as a listener tells them apart; Orca 43 says
+    "push button" where newer ones say "button"."""
+    return re.sub(r"\W+", "", text.replace("push button", "button")).lower()
 
 
 def says(heard, piece):
@@ -37,12 +39,14 @@ def says(heard, piece):
 def run_orca(log):
     """Orca as its launcher starts it, but logging line by line and without
     looking for other Orcas of this user, which it would end or give way to."""
-    from orca import debug, orca
+    from orca import debug, orca, settings_manager
 
     debug.debugLevel = debug.LEVEL_ALL
     debug.eventDebugLevel = debug.LEVEL_OFF
     debug.debugFile = open(log, "w", buffering=1, encoding="utf-8")
-    orca.getSettingsManager().activate()
+    manager = getattr(settings_manager, "get_manager", None) or settings_manager.getManager
+    # Echoed keys would look like speech: newer Orcas log both alike.
+    manager().activate(customSettings={"enableKeyEcho": False})
     sys.exit(orca.main())
 
 
@@ -64,9 +68,9 @@ class Orca:
             log.seek(self.offset)
             while (line := log.readline()).endswith("\n"):
                 self.offset = log.tell()
-                self.ready = self.ready or "ORCA: Starting registry" in line
+                self.ready = self.ready or READY.search(line) is not None
                 spoken = SPOKEN.search(line.rstrip("\n"))
-                if spoken and spoken.group(2) != " ":
+                if spoken:
                     self.said.append(spoken.group(1))
 
     def hear(self, key=None, quiet=0.4, longest=1.5, until=lambda said: False):
