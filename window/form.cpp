@@ -6,6 +6,7 @@
 #include "window/accessible_form.h"
 #include "window/form_style.h"
 
+#include <QScreen>
 #include <QStyleFactory>
 
 #include <algorithm>
@@ -20,6 +21,10 @@ QFont typeface(const QString &family, const QString &twin, qreal points, bool bo
     QFont font(QStringList{family, twin});
     font.setPointSizeF(points);
     font.setBold(bold);
+    // Hinted across as well, as Windows does by default, each letter grows to
+    // whole pixels and a caption runs past its control; hinted only
+    // vertically, the text keeps the face's own widths on every platform.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }
 
@@ -146,7 +151,12 @@ void buildForm(Ui::MainWindow &ui, QWidget &window)
 
 int pictureDensity(const QWidget &window)
 {
-    return window.devicePixelRatioF() > 1.0 ? 2 : 1;
+    // Some platforms give a window no ratio of its own (Qt's offscreen one
+    // from 6.6 on): there, its screen's tells.
+    const QScreen *screen = window.screen();
+    const qreal ratio =
+        std::max(window.devicePixelRatioF(), screen != nullptr ? screen->devicePixelRatio() : 1.0);
+    return ratio > 1.0 ? 2 : 1;
 }
 
 void showPictures(Ui::MainWindow &ui, int density)

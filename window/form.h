@@ -19,7 +19,8 @@ void buildForm(Ui::MainWindow &ui, QWidget &window);
 void followDesktop(Ui::MainWindow &ui);
 
 // The density of the built-in pictures that suits the window where it is
-// now: 2 on a high-density screen, else 1.
+// now: 2 where the window or its screen has more than one device pixel to
+// the unit, else 1.
 int pictureDensity(const QWidget &window);
 
 // The built-in pictures at that density: on a high-density screen their
