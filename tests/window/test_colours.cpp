@@ -85,6 +85,25 @@ void switchDesktop(const QPalette &desktop)
     QCoreApplication::processEvents();
 }
 
+// The desktop the game starts under, and the one it has when it is looked
+// at: the same, or switched while the window is up. Deep blue only where the
+// desktop's own colours are not judged: its light text on a deep blue button
+// stands out by 3:1 only.
+void desktops(bool deepBlueToo)
+{
+    QTest::addColumn<QPalette>("atStart");
+    QTest::addColumn<QPalette>("desktop");
+    const QPalette light = QApplication::palette();
+    QTest::newRow("light") << light << light;
+    QTest::newRow("dark") << darkDesktop() << darkDesktop();
+    QTest::newRow("light, then dark") << light << darkDesktop();
+    QTest::newRow("dark, then light") << darkDesktop() << light;
+    if (!deepBlueToo)
+        return;
+    QTest::newRow("deep blue") << darkDesktop(deepBlue) << darkDesktop(deepBlue);
+    QTest::newRow("dark, then deep blue") << darkDesktop() << darkDesktop(deepBlue);
+}
+
 } // namespace
 
 class ColoursTest : public QObject {
@@ -94,25 +113,6 @@ private slots:
     void init() { desktop_ = QApplication::palette(); }
     void cleanup() { QApplication::setPalette(desktop_); }
 
-    // The desktop the game starts under, and the one it has when it is
-    // looked at: the same, or switched while the window is up.
-    // Deep blue only where the desktop's own colours are not judged: its
-    // light text on a deep blue button stands out by 3:1 only.
-    static void desktops(bool deepBlueToo)
-    {
-        QTest::addColumn<QPalette>("atStart");
-        QTest::addColumn<QPalette>("desktop");
-        const QPalette light = QApplication::palette();
-        QTest::newRow("light") << light << light;
-        QTest::newRow("dark") << darkDesktop() << darkDesktop();
-        QTest::newRow("light, then dark") << light << darkDesktop();
-        QTest::newRow("dark, then light") << darkDesktop() << light;
-        if (!deepBlueToo)
-            return;
-        QTest::newRow("deep blue") << darkDesktop(deepBlue) << darkDesktop(deepBlue);
-        QTest::newRow("dark, then deep blue") << darkDesktop() << darkDesktop(deepBlue);
-    }
-
     // Texts on the form's own colours and texts on the desktop's stay
     // readable, and the snake's white ground takes the frame's colour.
     void textIsReadableOnEveryDesktop_data() { desktops(false); }
@@ -120,64 +120,60 @@ private slots:
     {
         QFETCH(QPalette, atStart);
         QFETCH(QPalette, desktop);
-        {
-            QApplication::setPalette(atStart);
-            WindowFixture f;
-            f.nextAnimal(QStringLiteral("Elefant"));
-            f.click("Command2");
-            f.time.advance(std::chrono::milliseconds(0));
-            switchDesktop(desktop);
-            for (Shown hidden : {Shown::cmdZweiter, Shown::cmdSortieren, Shown::txtSuchwort})
-                f.window.setVisible(hidden, true);
-            for (QWidget *control : f.window.findChildren<QWidget *>()) {
-                const auto *label = qobject_cast<QLabel *>(control);
-                const bool showsText = qobject_cast<QAbstractButton *>(control) ||
-                                       qobject_cast<QLineEdit *>(control) ||
-                                       (label && !label->text().isEmpty());
-                if (!showsText || !control->isVisibleTo(&f.window))
-                    continue;
-                // Bold 18 points count as large text.
-                const double needed = control->objectName() == QLatin1String("txtSuchwort") ? 3.0 : 4.5;
-                const double measured = textContrast(f.window, control);
-                QVERIFY2(measured >= needed,
-                         qPrintable(control->objectName() + QStringLiteral(": %1").arg(measured)));
-            }
-            // The ground beside the snake's body clears, leaving no light fringe
-            // along its edge; nothing near white shows but the whites of its eyes.
-            QWidget *frame = f.control("picSchlange");
-            const QImage snake = frame->grab().toImage();
-            const QWidget *label = f.control("imgSchlange");
-            const auto picture = [&](int x, int y) { return at(snake, label->mapTo(frame, QPoint(x, y))); };
-            QCOMPARE(picture(2, 200), desktop.color(QPalette::Base));
-            QCOMPARE(picture(14, 23), QColor(Qt::white));
-            const int lightest =
-                std::max(QColor(184, 214, 64).lightness(), desktop.color(QPalette::Base).lightness());
-            for (int x = 0; x < label->width(); ++x)
-                QVERIFY2(picture(x, 200).lightness() <= lightest, qPrintable(QString::number(x)));
-            const bool whiteFrame = desktop.color(QPalette::Base) == Qt::white;
-            const QRect eyes(10, 17, 44, 24);
-            for (int y = 0; y < label->parentWidget()->height() - label->y(); ++y)
-                for (int x = 0; x < label->width(); ++x)
-                    QVERIFY2(whiteFrame || eyes.contains(x, y) || picture(x, y).lightness() <= 250,
-                             qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
-            // On a white frame it looks just as drawn, its blended edge included.
-            if (!whiteFrame)
-                return;
-            // As far as the snake shows in its frame.
-            const QRect place =
-                QRect(label->mapTo(frame, QPoint(0, 0)), label->size()) & label->parentWidget()->geometry();
-            const QImage shown = frame->grab(place).toImage();
-            const QImage drawn(shown.devicePixelRatio() > 1 ? ":/data/schlange@2x.png"
-                                                            : ":/data/schlange.bmp");
-            for (int y = 0; y < shown.height(); ++y)
-                for (int x = 0; x < shown.width(); ++x) {
-                    const QRgb a = shown.pixel(x, y);
-                    const QRgb b = drawn.pixel(x, y);
-                    const int off = std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-                                    std::abs(qBlue(a) - qBlue(b));
-                    QVERIFY2(off <= 3, qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
-                }
+        QApplication::setPalette(atStart);
+        WindowFixture f;
+        f.nextAnimal(QStringLiteral("Elefant"));
+        f.click("Command2");
+        f.time.advance(std::chrono::milliseconds(0));
+        switchDesktop(desktop);
+        for (Shown hidden : {Shown::cmdZweiter, Shown::cmdSortieren, Shown::txtSuchwort})
+            f.window.setVisible(hidden, true);
+        for (QWidget *control : f.window.findChildren<QWidget *>()) {
+            const auto *label = qobject_cast<QLabel *>(control);
+            const bool showsText = qobject_cast<QAbstractButton *>(control) ||
+                                   qobject_cast<QLineEdit *>(control) || (label && !label->text().isEmpty());
+            if (!showsText || !control->isVisibleTo(&f.window))
+                continue;
+            // Bold 18 points count as large text.
+            const double needed = control->objectName() == QLatin1String("txtSuchwort") ? 3.0 : 4.5;
+            const double measured = textContrast(f.window, control);
+            QVERIFY2(measured >= needed,
+                     qPrintable(control->objectName() + QStringLiteral(": %1").arg(measured)));
         }
+        // The ground beside the snake's body clears, leaving no light fringe
+        // along its edge; nothing near white shows but the whites of its eyes.
+        QWidget *frame = f.control("picSchlange");
+        const QImage snake = frame->grab().toImage();
+        const QWidget *label = f.control("imgSchlange");
+        const auto picture = [&](int x, int y) { return at(snake, label->mapTo(frame, QPoint(x, y))); };
+        QCOMPARE(picture(2, 200), desktop.color(QPalette::Base));
+        QCOMPARE(picture(14, 23), QColor(Qt::white));
+        const int lightest =
+            std::max(QColor(184, 214, 64).lightness(), desktop.color(QPalette::Base).lightness());
+        for (int x = 0; x < label->width(); ++x)
+            QVERIFY2(picture(x, 200).lightness() <= lightest, qPrintable(QString::number(x)));
+        const bool whiteFrame = desktop.color(QPalette::Base) == Qt::white;
+        const QRect eyes(10, 17, 44, 24);
+        for (int y = 0; y < label->parentWidget()->height() - label->y(); ++y)
+            for (int x = 0; x < label->width(); ++x)
+                QVERIFY2(whiteFrame || eyes.contains(x, y) || picture(x, y).lightness() <= 250,
+                         qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+        // On a white frame it looks just as drawn, its blended edge included.
+        if (!whiteFrame)
+            return;
+        // As far as the snake shows in its frame.
+        const QRect place =
+            QRect(label->mapTo(frame, QPoint(0, 0)), label->size()) & label->parentWidget()->geometry();
+        const QImage shown = frame->grab(place).toImage();
+        const QImage drawn(shown.devicePixelRatio() > 1 ? ":/data/schlange@2x.png" : ":/data/schlange.bmp");
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const QRgb a = shown.pixel(x, y);
+                const QRgb b = drawn.pixel(x, y);
+                const int off = std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                                std::abs(qBlue(a) - qBlue(b));
+                QVERIFY2(off <= 3, qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+            }
     }
 
     // At the middle of a side that faces bare ground, the ring changes at
@@ -188,46 +184,42 @@ private slots:
     {
         QFETCH(QPalette, atStart);
         QFETCH(QPalette, desktop);
-        {
-            QApplication::setPalette(atStart);
-            WindowFixture f;
-            switchDesktop(desktop);
-            f.window.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&f.window));
-            for (Shown hidden : {Shown::cmdZweiter, Shown::cmdSortieren})
-                f.window.setVisible(hidden, true);
-            for (QWidget *control : f.window.findChildren<QWidget *>()) {
-                if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisibleTo(&f.window))
+        QApplication::setPalette(atStart);
+        WindowFixture f;
+        switchDesktop(desktop);
+        f.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        for (Shown hidden : {Shown::cmdZweiter, Shown::cmdSortieren})
+            f.window.setVisible(hidden, true);
+        for (QWidget *control : f.window.findChildren<QWidget *>()) {
+            if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisibleTo(&f.window))
+                continue;
+            f.control(control == f.control("Command2") ? "Command1" : "Command2")->setFocus();
+            const QImage before = f.window.grab().toImage();
+            control->setFocus();
+            const QImage after = f.window.grab().toImage();
+            int sides = 0;
+            const QRect edge(control->mapTo(&f.window, QPoint(0, 0)), control->size());
+            for (const auto &[middle, out] :
+                 {std::pair{QPoint(edge.left(), edge.center().y()), QPoint(-1, 0)},
+                  std::pair{QPoint(edge.right(), edge.center().y()), QPoint(1, 0)}}) {
+                const QWidget *beside = f.window.childAt(middle + 3 * out);
+                if (beside != nullptr && !beside->isAncestorOf(control))
                     continue;
-                f.control(control == f.control("Command2") ? "Command1" : "Command2")->setFocus();
-                const QImage before = f.window.grab().toImage();
-                control->setFocus();
-                const QImage after = f.window.grab().toImage();
-                int sides = 0;
-                const QRect edge(control->mapTo(&f.window, QPoint(0, 0)), control->size());
-                for (const auto &[middle, out] :
-                     {std::pair{QPoint(edge.left(), edge.center().y()), QPoint(-1, 0)},
-                      std::pair{QPoint(edge.right(), edge.center().y()), QPoint(1, 0)}}) {
-                    const QWidget *beside = f.window.childAt(middle + 3 * out);
-                    if (beside != nullptr && !beside->isAncestorOf(control))
-                        continue;
-                    ++sides;
-                    std::vector<int> ring;
-                    for (int k = -2; k <= 2; ++k)
-                        if (at(before, middle + k * out) != at(after, middle + k * out))
-                            ring.push_back(k);
-                    const QString where = control->objectName() + QStringLiteral(" side %1").arg(out.x());
-                    QVERIFY2(ring.size() >= 2 && ring.back() - ring.front() == int(ring.size()) - 1,
-                             qPrintable(where));
-                    const QColor face = at(before, middle + (ring.front() - 1) * out);
-                    const QColor ground = at(before, middle + (ring.back() + 1) * out);
-                    QVERIFY2(contrast(at(after, middle + ring.back() * out), ground) >= 3.0,
-                             qPrintable(where));
-                    QVERIFY2(contrast(at(after, middle + ring.front() * out), face) >= 3.0,
-                             qPrintable(where));
-                }
-                QVERIFY2(sides > 0, qPrintable(control->objectName()));
+                ++sides;
+                std::vector<int> ring;
+                for (int k = -2; k <= 2; ++k)
+                    if (at(before, middle + k * out) != at(after, middle + k * out))
+                        ring.push_back(k);
+                const QString where = control->objectName() + QStringLiteral(" side %1").arg(out.x());
+                QVERIFY2(ring.size() >= 2 && ring.back() - ring.front() == int(ring.size()) - 1,
+                         qPrintable(where));
+                const QColor face = at(before, middle + (ring.front() - 1) * out);
+                const QColor ground = at(before, middle + (ring.back() + 1) * out);
+                QVERIFY2(contrast(at(after, middle + ring.back() * out), ground) >= 3.0, qPrintable(where));
+                QVERIFY2(contrast(at(after, middle + ring.front() * out), face) >= 3.0, qPrintable(where));
             }
+            QVERIFY2(sides > 0, qPrintable(control->objectName()));
         }
     }
 
@@ -251,6 +243,7 @@ private slots:
         WindowFixture fresh;
         playAWhile(fresh);
         const QImage expected = look(fresh);
+        QVERIFY(!switched.isNull() && !expected.isNull());
         QCOMPARE(switched.size(), expected.size());
         for (int y = 0; y < expected.height(); ++y)
             for (int x = 0; x < expected.width(); ++x) {
@@ -268,8 +261,7 @@ private slots:
     }
 
 private:
-    // A puzzle on "Elefant" with every control shown, two seconds in, the
-    // keyboard focus on a button of the panel.
+    // A puzzle on "Elefant" with every control shown, two seconds in.
     static void playAWhile(WindowFixture &f)
     {
         f.nextAnimal(QStringLiteral("Elefant"));
@@ -281,7 +273,7 @@ private:
             f.window.setVisible(hidden, true);
     }
 
-    // The window as it shows while active, its focus where the puzzle left it.
+    // The window as it shows while active, the keyboard focus on "Tier".
     static QImage look(WindowFixture &f)
     {
         f.window.activateWindow();
