@@ -38,6 +38,11 @@ fi
 echo "$exe: $(stat -c %s "$exe") bytes, imports" $imports >&2
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $build/CMakeCache.txt)
+# Explorer's icon, the file's properties and the manifest.
+resources=$(x86_64-w64-mingw32-windres -i "$exe" -O rc)
+for expected in '^1 14 /\* RT_GROUP_ICON \*/' "VALUE \"ProductVersion\", \"$version\"" '^1 24 /\* RT_MANIFEST \*/'; do
+  grep -q "$expected" <<<"$resources" || { echo "$exe lacks the resource $expected" >&2; exit 1; }
+done
 zip=$build/wuselwort-$version-windows-x64.zip
 stage=$build/zip
 rm -rf "$stage" "$zip" && mkdir -p "$stage"
