@@ -153,6 +153,40 @@ private slots:
         }
     }
 
+    // Every caption within the room its control leaves for text, in the
+    // widths the platform's fonts give it: Windows hints letters across to
+    // whole pixels unless told otherwise, which cut "Grossbuchstaben" short.
+    void captionsFitTheirControls_data()
+    {
+        QTest::addColumn<QString>("control");
+        for (const char *control : {"chkGrossbuchstaben", "chkLetzter", "chkMax", "chkStop", "cmdErster",
+                                    "cmdZweiter", "cmdLetzter", "cmdSortieren", "cmdMischen", "cmdEnde",
+                                    "Command1", "Command2", "Command3", "Command4", "Label1", "Label2"})
+            QTest::newRow(control) << QString::fromLatin1(control);
+    }
+    void captionsFitTheirControls()
+    {
+        QFETCH(QString, control);
+        WindowFixture f;
+        QWidget *widget = f.control(control);
+        QRect room = widget->rect();
+        QString caption;
+        if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            caption = button->text();
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = caption;
+            const bool box = qobject_cast<QCheckBox *>(button) != nullptr;
+            room = button->style()->subElementRect(
+                box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, button);
+        } else {
+            caption = qobject_cast<QLabel *>(widget)->text();
+        }
+        const qreal width = QFontMetricsF(widget->font()).horizontalAdvance(caption);
+        QVERIFY2(width <= room.width(),
+                 qPrintable(QStringLiteral("%1 of %2 pixels").arg(width).arg(room.width())));
+    }
+
     void buttonsShowTheirFaceColour_data()
     {
         QTest::addColumn<QString>("control");
