@@ -51,11 +51,11 @@ void setFonts(Ui::MainWindow &ui)
         {ui.txtSuchwort});
 }
 
-// A built-in picture at the given density.
-QImage picture(int density, const QString &name)
+// A built-in picture, at double resolution or not.
+QImage picture(bool dense, const QString &name)
 {
     // Qt reads the pixel ratio of 2 from the "@2x" in the name.
-    if (density > 1)
+    if (dense)
         return QImage(QStringLiteral(":/data/%1@2x.png").arg(name));
     return QImage(QStringLiteral(":/data/%1.bmp").arg(name));
 }
@@ -146,22 +146,22 @@ void buildForm(Ui::MainWindow &ui, QWidget &window)
     followDesktop(ui);
     ui.picSchlange->setBackgroundRole(QPalette::Base);
     window.setWindowIcon(QIcon(QStringLiteral(":/data/smiley.ico")));
-    showPictures(ui, pictureDensity(window));
+    showPictures(ui, wantsDensePictures(window));
 }
 
-int pictureDensity(const QWidget &window)
+bool wantsDensePictures(const QWidget &window)
 {
     // Some platforms give a window no ratio of its own (Qt's offscreen one
     // from 6.6 on): there, its screen's tells.
     const QScreen *screen = window.screen();
     const qreal ratio =
         std::max(window.devicePixelRatioF(), screen != nullptr ? screen->devicePixelRatio() : 1.0);
-    return ratio > 1.0 ? 2 : 1;
+    return ratio > 1.0;
 }
 
-void showPictures(Ui::MainWindow &ui, int density)
+void showPictures(Ui::MainWindow &ui, bool dense)
 {
     ui.imgSchlange->setPixmap(
-        QPixmap::fromImage(withClearGround(picture(density, QStringLiteral("schlange")))));
-    ui.Image1->setPixmap(QPixmap::fromImage(picture(density, QStringLiteral("tiere"))));
+        QPixmap::fromImage(withClearGround(picture(dense, QStringLiteral("schlange")))));
+    ui.Image1->setPixmap(QPixmap::fromImage(picture(dense, QStringLiteral("tiere"))));
 }

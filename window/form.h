@@ -18,11 +18,10 @@ void buildForm(Ui::MainWindow &ui, QWidget &window);
 // ground together: at start, and again whenever the desktop's change.
 void followDesktop(Ui::MainWindow &ui);
 
-// The density of the built-in pictures that suits the window where it is
-// now: 2 where the window or its screen has more than one device pixel to
-// the unit, else 1.
-int pictureDensity(const QWidget &window);
+// Whether the window, where it is now, wants the double-resolution pictures:
+// where it or its screen has more than one device pixel to the unit.
+bool wantsDensePictures(const QWidget &window);
 
-// The built-in pictures at that density: on a high-density screen their
+// The built-in pictures, dense or not: on a high-density screen their
 // double-resolution versions, drawn sharp instead of enlarged.
-void showPictures(Ui::MainWindow &ui, int density);
+void showPictures(Ui::MainWindow &ui, bool dense);

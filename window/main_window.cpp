@@ -30,7 +30,7 @@ MainWindow::MainWindow(Random &random, Clock &clock, Timer &timer, QWidget *pare
       game_(*this, random, clock, timer)
 {
     buildForm(*ui_, *this);
-    pictureDensity_ = pictureDensity(*this);
+    densePictures_ = wantsDensePictures(*this);
     ui_->txtTiere->setPlainText(fromCp1252(builtInAnimalList()));
     snakeTop_ = static_cast<float>(ui_->imgSchlange->y()) * snakeFrameScale /
                 static_cast<float>(ui_->picSchlangeSurface->height());
@@ -49,10 +49,10 @@ bool MainWindow::event(QEvent *event)
 {
     // Each Qt tells a window of a new density in its own way: 6.4 by a change
     // of screen, later ones by an event of their own that follows it. Whatever
-    // came, the pictures follow the density the window now has.
-    if (pictureDensity_ != 0 && pictureDensity(*this) != pictureDensity_) {
-        pictureDensity_ = pictureDensity(*this);
-        showPictures(*ui_, pictureDensity_);
+    // came, the pictures follow the density the window has now.
+    if (densePictures_.has_value() && wantsDensePictures(*this) != *densePictures_) {
+        densePictures_ = !*densePictures_;
+        showPictures(*ui_, *densePictures_);
     }
     if (event->type() == QEvent::ApplicationPaletteChange)
         followDesktop(*ui_);

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class Announcer;
 class QCheckBox;
@@ -57,8 +58,9 @@ private:
 
     std::unique_ptr<Ui::MainWindow> ui_;
     Timer &timer_;
-    // Of the pictures shown; 0 while the form is being built.
-    int pictureDensity_ = 0;
+    // Whether the pictures shown are the double-resolution ones; unknown
+    // while the form is being built.
+    std::optional<bool> densePictures_;
     float snakeTop_ = 0.0f;
     Game game_;
     // Made after start-up: what start-up writes is the form's own, not news.
