@@ -163,6 +163,8 @@ private slots:
     // tables; a character that has no code becomes "?".
     void windows1252AtTheWindowBoundary()
     {
+        if (!QStringDecoder("windows-1252").isValid())
+            QSKIP("This Qt has no code page tables to compare with (it was built without ICU).");
         for (int code = 0; code < 256; ++code) {
             const QByteArray byte(1, char(code));
             QCOMPARE(fromCp1252(byte.toStdString()), QStringDecoder("windows-1252").decode(byte));
