@@ -11,7 +11,7 @@
 #   Ends that server; for the callers' EXIT trap.
 
 start_wine() {
-  export WINEPREFIX=$1 WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEPREFIX=$(realpath -m "$1") WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   local dpi=$2 settings
   if [ ! -f "$WINEPREFIX/booted" ]; then
     rm -rf "$WINEPREFIX"
