@@ -20,14 +20,15 @@ start_wine() {
     wineserver --wait
     touch "$WINEPREFIX/booted"
   fi
-  # Windows without a window manager: Wine waits two seconds for one at
-  # every window that closes. A program that crashes ends instead of
-  # waiting in a debugger.
+  # Windows 10, the oldest this Qt supports. No window manager, for which Wine
+  # would wait two seconds at every window that closes. A program that
+  # crashes ends with a backtrace instead of waiting on a dialog.
   settings=$(mktemp --suffix=.reg)
   printf '%s\r\n' REGEDIT4 '' \
+    '[HKEY_CURRENT_USER\Software\Wine]' '"Version"="win10"' '' \
     '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' \
     '[HKEY_CURRENT_USER\Control Panel\Desktop]' "\"LogPixels\"=dword:$(printf %08x "$dpi")" '' \
-    '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]' '"Debugger"=-' \
+    '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' \
     >"$settings"
   wine regedit /S "$(winepath -w "$settings")"
   # The server saves the settings when it ends, and reads the screen's
