@@ -18,7 +18,9 @@ import time
 
 import form
 
-SPOKEN = re.compile(r" - SPEECH OUTPUT: '(.*)'( voice=\w+)?( ?\{.*\}| ?None)?$")
+# After the text: a voice other than the default by name, then the voice
+# itself or a list of voices; newer Orcas put a blank before it.
+SPOKEN = re.compile(r" - SPEECH OUTPUT: '(.*)'( voice=\w+)?( ?\{.*\}| ?\[\{.*\}\]| ?None)?$")
 # Orca 43 starts its registry, newer ones their AT-SPI event loop.
 READY = re.compile(r"ORCA: Starting (registry|Atspi main event loop)")
 HIDDEN_AT_START = ("cmdSortieren", "txtSuchwort")
