@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QShowEvent>
 
 #include <utility>
 
@@ -35,7 +36,6 @@ MainWindow::MainWindow(Random &random, Clock &clock, Timer &timer, QWidget *pare
     snakeTop_ = static_cast<float>(ui_->imgSchlange->y()) * snakeFrameScale /
                 static_cast<float>(ui_->picSchlangeSurface->height());
     ui_->txtHilfe->setFocus();
-    move(screen()->availableGeometry().center() - rect().center());
 
     connectHandlers();
     installHelpLine();
@@ -119,6 +119,15 @@ void MainWindow::chkLetzter_Click()
 void MainWindow::Image1_MouseMove(float x, float y)
 {
     ui_->txtHilfe->setText(animalAt(x, y));
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    // Centred as a whole, title bar and borders included: only a window about
+    // to be shown knows the frame its platform puts round it.
+    if (!event->spontaneous())
+        move(pos() + screen()->availableGeometry().center() - frameGeometry().center());
+    QWidget::showEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
