@@ -15,7 +15,7 @@ void buildForm(Ui::MainWindow &ui, QWidget &window);
 
 // The window is white with black text, fixed by the form; the panel and what
 // stands on it take the desktop's colours for a panel instead, text and
-// ground together: at start, and again whenever the desktop's change.
+// ground together: at start, and again whenever the desktop's colours change.
 void followDesktop(Ui::MainWindow &ui);
 
 // Whether the window, where it is now, wants the double-resolution pictures:
