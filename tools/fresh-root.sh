@@ -7,7 +7,8 @@
 # tools/test.sh as root inside. WUSELWORT_IN_FRESH_ROOT=1 tells the test
 # command to leave out what does not belong inside: another root, Windows.
 # The root is made under /var/tmp/wuselwort-roots/ and removed afterwards; its
-# mounts live in a mount namespace of their own and end with it. The bare root
+# mounts and processes live in namespaces of their own and end with it, so
+# that nothing the tests leave running outlives them. The bare root
 # (for a week) and the packages apt downloads are kept there per release for
 # the next run; --no-cache neither uses nor fills that cache, as on a fresh
 # machine. --keep leaves the root in place to look at (build/orca.log...).
@@ -20,7 +21,7 @@ roots=/var/tmp/wuselwort-roots
 mirror=http://deb.debian.org/debian
 clone=/root/wuselwort
 
-# Inside the mount namespace: mounts what the tests need and runs them.
+# Inside the namespaces: mounts what the tests need and runs them.
 if [ "${1:-}" = --mounted ]; then
   root=$2 debs=$3
   mount -t proc proc "$root/proc"
@@ -93,6 +94,6 @@ chmod +x "$root/usr/sbin/policy-rc.d"
 git clone --quiet --no-local "$PWD" "$root$clone"
 echo "testing $(git -C "$root$clone" log -1 --format='%h %s') on Debian $release in $root"
 status=0
-unshare --mount --propagation private "$BASH" "$0" --mounted "$root" "$debs" || status=$?
+unshare --mount --propagation private --pid --fork "$BASH" "$0" --mounted "$root" "$debs" || status=$?
 [ -z "$keep" ] || echo "the root is kept: $root"
 exit $status
