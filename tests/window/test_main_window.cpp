@@ -260,7 +260,6 @@ private slots:
         };
         const QVariant yes(true);
         const QVariant no(false);
-        const auto fields = {"Text1", "txtSuchwort", "txtAusgabe", "txtSortiert", "txtPunkte", "txtHilfe"};
         const auto buttons = {"Command1",   "Command2",     "Command3",  "Command4",   "cmdEnde",
                               "cmdMischen", "cmdSortieren", "cmdErster", "cmdZweiter", "cmdLetzter"};
         const auto boxes = {"chkGrossbuchstaben", "chkLetzter", "chkMax", "chkStop"};
@@ -287,34 +286,26 @@ private slots:
         pin({"txtSuchwort"}, "focusPolicy", int(Qt::ClickFocus));
         pin({"Text1", "txtAusgabe", "txtSortiert", "txtPunkte", "txtHilfe", "HScroll1"}, "focusPolicy",
             int(Qt::StrongFocus));
-        pin(fields, "echoMode", int(QLineEdit::Normal));
-        pin(fields, "enabled", yes);
 
-        // Raised buttons, none of them a default button; two-state boxes.
+        // Raised buttons, none of them a default button.
         pin(buttons, "flat", no);
         pin(buttons, "default", no);
         pin(buttons, "autoDefault", no);
         pin(buttons, "focusPolicy", int(Qt::StrongFocus));
-        pin(buttons, "enabled", yes);
         pin({"chkGrossbuchstaben", "chkLetzter"}, "checked", yes);
         pin({"chkMax", "chkStop"}, "checked", no);
-        pin(boxes, "tristate", no);
         pin(boxes, "focusPolicy", int(Qt::StrongFocus));
-        pin(boxes, "enabled", yes);
 
         pin({"HScroll1"}, "minimum", 1);
         pin({"HScroll1"}, "maximum", 5);
         pin({"HScroll1"}, "value", 5);
         pin({"HScroll1"}, "singleStep", 1);
         pin({"HScroll1"}, "orientation", int(Qt::Horizontal));
-        pin({"HScroll1"}, "enabled", yes);
 
         // Pictures unstretched from their top left corner, as are the labels'
         // captions.
         pin({"Image1", "imgSchlange"}, "scaledContents", no);
         pin({"Image1", "imgSchlange", "Label1", "Label2"}, "alignment", int(Qt::AlignLeft | Qt::AlignTop));
-        pin({"Label1"}, "text", QStringLiteral("Bedenkzeit"));
-        pin({"Label2"}, "text", QStringLiteral("Hilfen"));
 
         pin({"txtTiere"}, "verticalScrollBarPolicy", int(Qt::ScrollBarAlwaysOn));
         pin({"txtTiere"}, "horizontalScrollBarPolicy", int(Qt::ScrollBarAlwaysOn));
