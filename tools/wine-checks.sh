@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the Windows game under Wine on a virtual X11 screen at 96 and at 144
 # dots per inch (Windows' display scaling 100 % and 150 %) and plays a short
-# puzzle with the mouse: "Tier", a hint, the pointer over the picture (a
-# picture of it then, build-windows-tests/wine-DPI.png), "Zeigen"
+# puzzle with the mouse: "Tier", the second letter, the pointer over the
+# picture (a picture of it then, build-windows-tests/wine-DPI.png), "Zeigen"
 # (wine-DPI-shown.png) and "Ende", which must end the game.
 # tools/wine-checks.sh [GAME.exe]; without one it builds tools/windows.sh's.
 set -euo pipefail
@@ -80,7 +80,8 @@ for dpi in 96 144; do
     sleep 0.5
   }
   click Tier
-  click "1. Buchstabe"
+  # The one hint the options at start offer.
+  click "2. Buchstabe"
   # The rooster, whose name the help line then shows.
   point_at Image1 96 252
   import -window "$window" "$out/wine-$dpi.png"
