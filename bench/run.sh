@@ -49,17 +49,17 @@ build_baseline() {
   baseline_program="$dir/build/wuselwort"
 }
 
-# Cross-builds the game for Windows into $build/win as tools/windows.sh builds
+# Cross-builds the game for Windows into $build/win as tools/windows/build.sh builds
 # it (Release, static Qt, symbols stripped) and makes a Wine prefix of its own
 # in $build/wine; says why and fails where something is missing.
 build_windows() {
-  if [ ! -x tools/windows-qt.sh ]; then
-    echo "no tools/windows-qt.sh" >&2
+  if [ ! -x tools/windows/qt.sh ]; then
+    echo "no tools/windows/qt.sh" >&2
     return 1
   fi
   tools/deps.sh wine wine64 >&2 || return 1
   local qt
-  qt=$(tools/windows-qt.sh) || return 1
+  qt=$(tools/windows/qt.sh) || return 1
   cmake -G Ninja -S . -B "$build/win" \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \

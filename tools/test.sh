@@ -28,7 +28,7 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
-tools/desktop-checks.sh build
+tools/linux/desktop-checks.sh build
 tools/fuzz.sh "${FUZZ_SECONDS:-30}"
 
 # Unoptimised, which halves the time the sanitizers take to compile.
@@ -46,10 +46,10 @@ unset QT_QPA_PLATFORM
 if [ "$(. /etc/os-release && echo "$VERSION_CODENAME")" != bookworm ]; then
   echo "Windows: skipped; the Qt for Windows is 6.4, whose host tools only Debian 12 has"
 elif [ ! -d ../shared/windows ] && [ ! -f build-windows-qt/stamp ]; then
-  echo "Windows: skipped; no Qt for Windows here (tools/windows-qt.sh builds one, in about an hour)"
+  echo "Windows: skipped; no Qt for Windows here (tools/windows/qt.sh builds one, in about an hour)"
 else
-  tools/windows-test.sh
-  tools/wine-checks.sh build-windows-tests/wuselwort.exe
+  tools/windows/test.sh
+  tools/windows/wine-checks.sh build-windows-tests/wuselwort.exe
 fi
 
 echo "Debian 13 in a fresh root: waiting for it (build/fresh-root.log)"

@@ -8,7 +8,7 @@ of its debug log, second argument):
 - a puzzle: after "Tier" the score and the sorted letters, after a hint the
   score one lower, at half time two lower still, at the end "0" and the
   solution, wherever the focus is.
-Needs an X11 screen and a session bus of its own (tools/orca-check.sh)."""
+Needs an X11 screen and a session bus of its own (tools/linux/orca-check.sh)."""
 
 import os
 import re

@@ -5,9 +5,9 @@
 # them under Wine: the window tests on the Windows platform of a virtual X11
 # screen, large enough for the window at twice the size.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 top=$PWD
-qt=$(tools/windows-qt.sh)
+qt=$(tools/windows/qt.sh)
 tools/deps.sh wine wine64 xvfb
 build=build-windows-tests
 
@@ -15,11 +15,11 @@ cmake -G Ninja -S . -B $build \
   -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_EXE_LINKER_FLAGS=-static -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
-  -DCMAKE_CROSSCOMPILING_EMULATOR="$top/tools/wine-run.sh"
+  -DCMAKE_CROSSCOMPILING_EMULATOR="$top/tools/windows/wine-run.sh"
 cmake --build $build -j"$(nproc)"
 
 . tools/virtual-screen.sh
-. tools/wine-prefix.sh
+. tools/windows/wine-prefix.sh
 trap 'stop_wine; stop_virtual_screen' EXIT
 start_virtual_screen x11 -screen 0 2560x1600x24
 start_wine "$top/$build/wine" 96

@@ -6,8 +6,8 @@
 # and packs build-windows/wuselwort-VERSION-windows-x64.zip with the exe, a
 # German read-me and the licences; prints the zip's path.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-qt=$(tools/windows-qt.sh)
+cd "$(dirname "$0")/../.."
+qt=$(tools/windows/qt.sh)
 tools/deps.sh zip >&2
 build=build-windows
 # Qt's archives have one section per object file, so garbage-collecting
@@ -21,7 +21,7 @@ cmake --build $build -j"$(nproc)" --target wuselwort >&2
 exe=$build/wuselwort.exe
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $build/CMakeCache.txt)
-tools/windows-exe-check.sh "$exe" "$version"
+tools/windows/exe-check.sh "$exe" "$version"
 zip=$build/wuselwort-$version-windows-x64.zip
 stage=$build/zip
 rm -rf "$stage" "$zip" && mkdir -p "$stage"

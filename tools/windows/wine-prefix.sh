@@ -6,7 +6,7 @@
 #   Makes PREFIX a 64-bit Wine prefix once (its first boot takes a while and
 #   is kept for the next run), sets the screen's dots per inch (96 is 100 %,
 #   144 is 150 %) and keeps a Wine server running for the programs to come.
-#   Exports WINEPREFIX and what tools/wine-run.sh needs.
+#   Exports WINEPREFIX and what tools/windows/wine-run.sh needs.
 # stop_wine
 #   Ends that server; for the callers' EXIT trap.
 

@@ -6,14 +6,14 @@
 # puzzle with the mouse: "Tier", the second letter, the pointer over the
 # picture (a picture of it then, build-windows-tests/wine-DPI.png), "Zeigen"
 # (wine-DPI-shown.png) and "Ende", which must end the game.
-# tools/wine-checks.sh [GAME.exe]; without one it builds tools/windows.sh's.
+# tools/windows/wine-checks.sh [GAME.exe]; without one it builds tools/windows/build.sh's.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 top=$PWD
 if [ $# -gt 0 ]; then
   game=$(realpath "$1")
 else
-  tools/windows.sh >/dev/null
+  tools/windows/build.sh >/dev/null
   game=$top/build-windows/wuselwort.exe
 fi
 tools/deps.sh wine wine64 xvfb xdotool imagemagick python3 bc
@@ -43,14 +43,14 @@ PY
 }
 
 . tools/virtual-screen.sh
-. tools/wine-prefix.sh
+. tools/windows/wine-prefix.sh
 trap 'stop_wine; stop_virtual_screen' EXIT
 start_virtual_screen x11 -screen 0 2560x1600x24
 unset QT_QPA_PLATFORM
 
 for dpi in 96 144; do
   start_wine "$out/wine" $dpi
-  tools/wine-run.sh "$game" &
+  tools/windows/wine-run.sh "$game" &
   running=$!
   window=
   for _ in $(seq 300); do

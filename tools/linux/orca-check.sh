@@ -4,10 +4,10 @@
 # Listens to the game with the screen reader Orca on a virtual X11 screen
 # under openbox: tabs once round the window and plays a short puzzle by
 # keyboard, then checks what Orca said (tests/a11y/orca_check.py).
-# Usage: tools/orca-check.sh [PROGRAM] [LOG]   (default build/wuselwort and
+# Usage: tools/linux/orca-check.sh [PROGRAM] [LOG]   (default build/wuselwort and
 # build/orca.log, where Orca's debug log is kept)
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 program=$(realpath "${1:-build/wuselwort}")
 log=$(realpath -m "${2:-build/orca.log}")
 [ -x "$program" ] || { echo "$program is missing: build the game first" >&2; exit 1; }

@@ -8,7 +8,7 @@
 # into build-windows-qt/), else builds it from Debian's qtbase source, which
 # takes about an hour on 2 cores and needs deb-src lines (added if missing).
 set -euo pipefail
-top=$(cd "$(dirname "$0")/.." && pwd)
+top=$(cd "$(dirname "$0")/../.." && pwd)
 out=$top/build-windows-qt
 prefix=$out/qt6-mingw
 shared=$top/../shared/windows

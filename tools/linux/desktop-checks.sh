@@ -4,11 +4,11 @@
 # Installs the game into a temporary prefix, validates its desktop entry and
 # AppStream metainfo there, takes a picture of the installed program under a
 # dark desktop theme (BUILD_DIR/screenshot-dark.png) and listens to it with the
-# screen reader Orca under X11 (tools/orca-check.sh, Orca's log in
+# screen reader Orca under X11 (tools/linux/orca-check.sh, Orca's log in
 # BUILD_DIR/orca.log).
-# Usage: tools/desktop-checks.sh [BUILD_DIR]   (default build)
+# Usage: tools/linux/desktop-checks.sh [BUILD_DIR]   (default build)
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 build=${1:-build}
 tools/deps.sh $(cat tools/build-deps.txt tools/test-deps.txt)
 
@@ -58,4 +58,4 @@ wmclass=$(sed -n 's/^StartupWMClass=//p' "$prefix/share/applications/$id.desktop
   echo "the game under a dark desktop theme: $(realpath "$build/screenshot-dark.png")"
 )
 
-tools/orca-check.sh "$prefix/bin/wuselwort" "$build/orca.log"
+tools/linux/orca-check.sh "$prefix/bin/wuselwort" "$build/orca.log"

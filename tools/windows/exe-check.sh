@@ -4,7 +4,7 @@
 # Checks that a Windows build of the game is what players can double-click: a
 # 64-bit window program (no console) that needs no DLL beyond Windows' own, with
 # its icon, version information and manifest; prints its size and imports.
-# Usage: tools/windows-exe-check.sh GAME.exe VERSION
+# Usage: tools/windows/exe-check.sh GAME.exe VERSION
 set -euo pipefail
 exe=$1 version=$2
 

@@ -3,11 +3,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the built game on a virtual X11 or Wayland screen and writes a PNG of
 # that screen.
-# Usage: tools/screenshot.sh [x11|wayland] [output.png]   (default x11 and
+# Usage: tools/linux/screenshot.sh [x11|wayland] [output.png]   (default x11 and
 # build/screenshot.png)
 # It builds nothing: run tools/play.sh or a cmake build first.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 kind=x11
 case ${1:-} in x11 | wayland) kind=$1 && shift ;; esac
 binary=build/wuselwort

@@ -5,7 +5,7 @@
 # Debian's hardening flags, and prints its path.
 # Install it with: apt-get install ./build-pkg/wuselwort_*.deb
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 tools/deps.sh $(cat tools/build-deps.txt) dpkg-dev
 # dpkg-buildflags gives the compiler and linker flags of Debian's own packages
 # (fortified functions, stack protector, read-only relocations, bind now).
