@@ -7,6 +7,9 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <locale>
+#include <sstream>
+#include <string>
 
 namespace numbers {
 
@@ -34,18 +37,24 @@ double valueOf(const Text &text)
     }
     if (!anyDigit)
         return 0.0;
-    // from_chars does not take a leading "+"; it adds nothing to the value.
-    const char *first = text.data() + start + (text[start] == '+' ? 1 : 0);
+    // Read in the classic locale, whose decimal point is "." whatever the
+    // user's; emscripten's C++ library has no from_chars for a double. The
+    // stream does not take a leading "+" either; it adds nothing to the value.
+    const std::size_t from = start + (text[start] == '+' ? 1 : 0);
+    std::istringstream stream(std::string(text, from, i - from));
+    stream.imbue(std::locale::classic());
     double value = 0.0;
-    const auto [end, error] = std::from_chars(first, text.data() + i, value);
-    if (error == std::errc::result_out_of_range) {
-        // Beyond the range if a digit before the point is not 0, else too
-        // small to tell from 0. The largest value keeps the score a number.
+    stream >> value;
+    if (stream.fail() || std::isinf(value)) {
+        // Out of range, which the libraries report each in their own way:
+        // beyond the range if a digit before the point is not 0, else too
+        // small to tell from 0 (what was read is 0 or close to it then). The
+        // largest value keeps the score a number.
         const auto whole = text.begin() + static_cast<std::ptrdiff_t>(digitsFrom);
         const bool tooLarge = std::any_of(whole, text.begin() + static_cast<std::ptrdiff_t>(digitsTo),
                                           [](char c) { return c != '0'; });
         if (!tooLarge)
-            return 0.0;
+            return std::isfinite(value) ? value : 0.0;
         return text[start] == '-' ? -DBL_MAX : DBL_MAX;
     }
     return value;
