@@ -15,8 +15,8 @@
 #   Runs COMMAND as root inside DIR, in mount and PID namespaces of its own
 #   (nothing it starts outlives it), with /proc, /sys, /dev, /run and /tmp and
 #   the packages apt downloads for RELEASE kept in $roots_dir/RELEASE-debs
-#   (unless ROOTS_CACHE=no). The environment is a clean one plus the names
-#   listed in ROOTS_ENV. Its exit status is COMMAND's.
+#   (or ROOTS_DEBS; none with ROOTS_CACHE=no). The environment is a clean
+#   one plus the names listed in ROOTS_ENV. Its exit status is COMMAND's.
 # run_in_release RELEASE COMMAND...
 #   Runs COMMAND in a Debian root of RELEASE that is kept for such work
 #   ($roots_dir/RELEASE-work, made anew after a week), with this checkout and
@@ -90,7 +90,7 @@ run_in_root() {
   release=$(. "$root/etc/os-release" && echo "$VERSION_CODENAME")
   local debs=
   if [ "${ROOTS_CACHE:-yes}" != no ]; then
-    debs=$roots_dir/$release-debs
+    debs=${ROOTS_DEBS:-$roots_dir/$release-debs}
     mkdir -p "$debs/partial"
   fi
   # Mounts made here must not reach the machine's own tree. Where / is no
@@ -155,5 +155,7 @@ run_in_release() {
   local shared binds=(--bind "$roots_top" "$roots_top")
   shared=$(realpath -m "$roots_top/../shared")
   [ ! -d "$shared" ] || binds+=(--ro-bind "$shared" "$shared")
-  run_in_root "$work" "${binds[@]}" -- bash -c 'cd "$0" && exec "$@"' "$roots_top" "$@"
+  # Its downloads are kept apart: apt in two roots at once must not share them.
+  ROOTS_DEBS=$roots_dir/$release-work-debs \
+    run_in_root "$work" "${binds[@]}" -- bash -c 'cd "$0" && exec "$@"' "$roots_top" "$@"
 }
