@@ -21,6 +21,10 @@
 #   Runs COMMAND in a Debian root of RELEASE that is kept for such work
 #   ($roots_dir/RELEASE-work, made anew after a week), with this checkout and
 #   the shared folder beside it at the same paths, in the checkout.
+# needs_release RELEASE SCRIPT ARGUMENTS...
+#   For a script that needs RELEASE: returns on a machine of that release,
+#   else runs the script with its arguments by run_in_release and exits with
+#   its status. Call it as: needs_release trixie "$0" "$@"
 # release_of_machine
 #   Prints the machine's release code name (bookworm, trixie).
 
@@ -158,4 +162,13 @@ run_in_release() {
   # Its downloads are kept apart: apt in two roots at once must not share them.
   ROOTS_DEBS=$roots_dir/$release-work-debs \
     run_in_root "$work" "${binds[@]}" -- bash -c 'cd "$0" && exec "$@"' "$roots_top" "$@"
+}
+
+needs_release() {
+  local release=$1
+  shift
+  [ "$(release_of_machine)" != "$release" ] || return 0
+  echo "$1 needs Debian $release: running it in a root of that release ($roots_dir/$release-work)" >&2
+  run_in_release "$release" "$@"
+  exit
 }
