@@ -8,8 +8,10 @@ of its debug log, second argument):
 - a puzzle: after "Tier" the score and the sorted letters, after a hint the
   score one lower, at half time two lower still, at the end "0" and the
   solution, wherever the focus is.
+Every wait is for what Orca says, within a bound far above what it takes.
 Needs an X11 screen and a session bus of its own (tools/linux/orca-check.sh)."""
 
+import collections
 import os
 import re
 import subprocess
@@ -24,6 +26,9 @@ SPOKEN = re.compile(r" - SPEECH OUTPUT: '(.*)'( voice=\w+)?( ?\{.*\}| ?\[\{.*\}\
 # Orca 43 starts its registry, newer ones their AT-SPI event loop.
 READY = re.compile(r"ORCA: Starting (registry|Atspi main event loop)")
 HIDDEN_AT_START = ("cmdSortieren", "txtSuchwort")
+# The longest wait for what Orca says after a key, and for Orca and the game
+# to start: far more than they take on a busy machine.
+WAIT, START = 10, 60
 failures = []
 
 
@@ -31,11 +36,6 @@ def squash(text):
     """Letters and digits only, as a listener tells them apart; Orca 43 says
     "push button" where newer ones say "button"."""
     return re.sub(r"\W+", "", text.replace("push button", "button")).lower()
-
-
-def says(heard, piece):
-    """Some utterance heard holds the piece."""
-    return any(squash(piece) in squash(said) for said in heard)
 
 
 def run_orca(log):
@@ -52,8 +52,8 @@ def run_orca(log):
     sys.exit(orca.main())
 
 
-def xdotool(*args):
-    return subprocess.run(["xdotool", *args], check=True, timeout=15, stdout=subprocess.PIPE, text=True).stdout
+def xdotool(*args, timeout=15):
+    return subprocess.run(["xdotool", *args], check=True, timeout=timeout, stdout=subprocess.PIPE, text=True).stdout
 
 
 class Orca:
@@ -75,23 +75,19 @@ class Orca:
                 if spoken:
                     self.said.append(spoken.group(1))
 
-    def hear(self, key=None, quiet=0.4, longest=1.5, until=lambda said: False):
-        """Presses the key, then returns what Orca says until it has been
-        quiet for a moment after speaking, or until says, or at most longest
-        seconds."""
+    def hear(self, key, until, longest=WAIT, since=None):
+        """Presses the key (if any), then returns what Orca says from then on
+        (or since that many utterances) as soon as until holds for it, or all
+        it said in longest seconds. A pause in its speech tells nothing: a
+        busy machine puts pauses anywhere."""
         self.read()
-        mark = len(self.said)
+        mark = len(self.said) if since is None else since
         if key:
             xdotool("key", key)
         end = time.monotonic() + longest
-        count, since = mark, time.monotonic()
-        while time.monotonic() < end and not until(self.said[mark:]):
+        while not until(self.said[mark:]) and time.monotonic() < end:
             time.sleep(0.05)
             self.read()
-            if len(self.said) != count:
-                count, since = len(self.said), time.monotonic()
-            elif count > mark and time.monotonic() - since >= quiet:
-                break
         return self.said[mark:]
 
 
@@ -107,9 +103,10 @@ def field_texts(pid):
     return {}
 
 
-def judge(what, heard, *pieces):
-    """Some utterance says all pieces."""
-    match = next((said for said in heard if all(squash(piece) in squash(said) for piece in pieces)), None)
+def judge(what, heard, *pieces, exact=False):
+    """Some utterance says all pieces, or with exact, nothing but the one."""
+    match = next((said for said in heard if (squash(said) == squash(pieces[0]) if exact else
+                                             all(squash(piece) in squash(said) for piece in pieces))), None)
     ok = match is not None
     print("  %-4s %-24s %s" % ("ok" if ok else "MISS", what, repr(match) if ok else " / ".join(map(repr, heard))))
     if not ok:
@@ -117,86 +114,174 @@ def judge(what, heard, *pieces):
     return ok
 
 
-def stop(orca, game, control):
-    """One Tab: the control's name and role, and after them a text field's
-    whole text, which Orca follows with "selected"."""
+def introduction(control):
+    """What Orca says first when the control takes the focus: name and role."""
     role = "read only text" if control.get("readOnly") == "true" else control["role"]
+    return control["accessibleName"] + " " + role
+
+
+def introduced(heard, control):
+    """Where in heard Orca introduced the control, or None."""
+    return next((i for i, said in enumerate(heard) if squash(introduction(control)) in squash(said)), None)
+
+
+def unselected(said):
+    return squash(re.sub(r"\W*selected\W*$", "", said))
+
+
+def stop(orca, game, control):
+    """One Tab: the control's name and role, then a text field's whole text,
+    which Orca follows with "selected", or the bar's value, which it says
+    with them."""
     name = control["accessibleName"]
-    # On a busy machine Orca may say what it heard of the old stop, pause,
-    # and only then name the new one.
-    heard = orca.hear("Tab", longest=3, until=lambda said: says(said, name + role))
-    heard += orca.hear(quiet=0.2, longest=0.5)
-    text = field_texts(game.pid).get(name) if control["role"] == "text" else None
-    if not judge(name, heard, name + " " + role):
+    text, after = None, 0
+    if control["role"] == "text":
+        text, after = field_texts(game.pid).get(name), 1
+    elif control["role"] == "scroll bar":
+        text = control["value"]
+
+    def whole(heard):
+        # On a busy machine Orca may say what it heard of the old stop, pause,
+        # and only then name the new one, and pause again before the text.
+        at = introduced(heard, control)
+        return at is not None and (not text or any(unselected(said).endswith(squash(text))
+                                                   for said in heard[at + after:]))
+
+    heard = orca.hear("Tab", whole)
+    if not judge(name, heard, introduction(control)):
         return False
-    introduced = next(i for i, said in enumerate(heard) if squash(name + role) in squash(said))
-    if text and not any(squash(re.sub(r"\W*selected\W*$", "", said)).endswith(squash(text))
-                        for said in heard[introduced + 1:]):
-        failures.append("after %r Orca did not say the whole text %r" % (name, text))
-        print("  MISS %-24s not the whole text %r" % ("", text))
+    if not whole(heard):
+        what = "the whole text" if after else "the value"
+        failures.append("after %r Orca did not say %s %r" % (name, what, text))
+        print("  MISS %-24s not %s %r" % ("", what, text))
         return False
     return True
 
 
-def tab_to(orca, key, control):
-    """Presses the key until Orca names the control as a push button."""
-    button = control["accessibleName"] + " push button"
+def tab_to(orca, key, controls, target):
+    """Presses the key until Orca introduces the target, waiting each time
+    for the control the focus went to."""
     for _ in range(len(form.tab_order())):
-        if says(orca.hear(key, quiet=0.3, longest=2, until=lambda said: says(said, button)), button):
+        heard = orca.hear(key, lambda said: any(introduced(said, c) is not None for c in controls.values()))
+        if introduced(heard, target) is not None:
             return
-    raise SystemExit("FAIL: %s does not reach %r" % (key, button))
+        if not any(introduced(heard, c) is not None for c in controls.values()):
+            raise SystemExit("FAIL: after %s Orca named no control within %d s: %r" % (key, WAIT, heard))
+    raise SystemExit("FAIL: %s does not reach %r" % (key, introduction(target)))
 
 
-def tour(orca, game, controls):
-    stops = [name for name in form.tab_order() if controls[name].get("visible") != "false"
-             and name not in HIDDEN_AT_START and controls[name].get("focusPolicy") != "Qt::ClickFocus"]
+def tour(orca, game, controls, stops):
     print("Orca, tabbing once round the window from %r:" % controls[stops[0]]["accessibleName"])
     spoken = 0
     for name in stops[1:] + stops[:1]:
         spoken += stop(orca, game, controls[name])
         if controls[name]["role"] == "scroll bar":
             for speed in range(int(controls[name]["value"]) - 1, int(controls[name]["minimum"]) - 1, -1):
-                judge("  Left", orca.hear("Left"), str(speed))
+                # Exactly the value: the bar's explanation, which Orca may
+                # still be saying, holds digits too.
+                heard = orca.hear("Left", lambda said: any(squash(s) == str(speed) for s in said))
+                judge("  Left", heard, str(speed), exact=True)
     print("Orca spoke %d of %d focus stops in full." % (spoken, len(stops)))
 
 
+# A notification: the sorted letters where they changed, the score, and at
+# the end the solution.
+NOTICE = re.compile(r"(?:Sortierte Buchstaben: (.*), )?Punkte: (\d+)(?:, Lösungswort: (.*?))?\.?$")
+Notice = collections.namedtuple("Notice", "said sorted score solution")
+
+
+def told(what, notice, notices):
+    print("  %-4s %-24s %r" % ("ok" if notice else "MISS", what, notice.said if notice else [n.said for n in notices]))
+    if not notice:
+        failures.append("%s Orca did not say it: %r" % (what, [n.said for n in notices]))
+
+
+def ticked(said, checked):
+    """Orca said that a check box is ticked (checked) or not."""
+    return squash(said).endswith("notchecked") != checked and squash(said).endswith("checked")
+
+
+def hold(orca, checked):
+    """Ticks or unticks "Stop", where the focus is, holding the thinking time
+    or letting it run on, and waits until Orca says so."""
+    orca.hear("space", lambda said: any(ticked(s, checked) for s in said))
+
+
+def score(game):
+    return int(field_texts(game.pid)["Punkte"] or 0)
+
+
 def puzzle(orca, game, controls):
+    """Every notification of a puzzle, judged once it has ended. "Stop" holds
+    the thinking time while the focus goes to the hint, and again at half
+    time until Orca has said it: Orca reads a notification's text only when
+    it comes to it, which on a busy machine can be after the next one."""
     print("Orca during a puzzle at the shortest thinking time:")
-    tab_to(orca, "Tab", controls["Command2"])
-    heard = orca.hear("space", longest=3)
-    texts = field_texts(game.pid)
-    score, sorted_letters = int(texts["Punkte"]), texts["Sortierte Buchstaben"]
-    judge("after Tier", heard, "Punkte: %d" % score, "Sortierte Buchstaben: " + sorted_letters)
+    tab_to(orca, "shift+Tab", controls, controls["chkStop"])
+    hold(orca, True)
+    tab_to(orca, "Tab", controls, controls["Command2"])
+    start = len(orca.said)
+    orca.hear("space", lambda said: any(NOTICE.search(s) for s in said))
+    sorted_letters = field_texts(game.pid)["Sortierte Buchstaben"]
     # With both option boxes ticked, as at start, "Tier" shows "2. Buchstabe".
-    tab_to(orca, "shift+Tab", controls["cmdZweiter"])
-    heard = orca.hear("space", longest=15, quiet=15, until=lambda said: "lösungswort" in squash(" ".join(said)))
-    judge("after the hint", heard, "Punkte: %d" % (score - 1))
-    judge("at half time", heard, "Punkte: %d" % (score - 3))
-    judge("at the end", heard, "Punkte: 0", "Lösungswort: " + field_texts(game.pid).get("Lösungswort", "?"))
+    tab_to(orca, "shift+Tab", controls, controls["cmdZweiter"])
+    hinted = score(game) - 1
+    orca.hear("space", lambda said: any((found := NOTICE.search(s)) and int(found.group(2)) == hinted for s in said))
+    tab_to(orca, "shift+Tab", controls, controls["chkStop"])
+    hold(orca, False)
+    end = time.monotonic() + START
+    while score(game) > hinted - 2 and time.monotonic() < end:
+        time.sleep(0.05)
+    hold(orca, True)
+    orca.hear(None, lambda said: any((found := NOTICE.search(s)) and int(found.group(2)) == hinted - 2 for s in said),
+              since=start)
+    hold(orca, False)
+    orca.hear(None, lambda said: "lösungswort" in squash(" ".join(said)), longest=START)
+    judge_puzzle(orca.said[start:], sorted_letters, field_texts(game.pid).get("Lösungswort", "?"))
+
+
+def judge_puzzle(heard, sorted_letters, solution):
+    """The puzzle's notifications in heard, each against the one before."""
+    notices = [Notice(said, found.group(1), int(found.group(2)), found.group(3))
+               for said, found in ((said, NOTICE.search(said)) for said in heard) if found]
+    steps = [(now, before.score - now.score) for before, now in zip(notices, notices[1:])]
+    # A name of up to 10 letters starts at 5 points, a longer one at 7.
+    told("after Tier", next((n for n in notices[:1] if squash(n.sorted or "") == squash(sorted_letters)
+                             and n.score == (5 if len(solution) < 11 else 7)), None), notices)
+    told("after the hint", next((now for now, drop in steps if drop == 1 and now.sorted is not None
+                                 and len(squash(now.sorted)) > len(squash(sorted_letters))
+                                 and squash(now.sorted).startswith(squash(sorted_letters))), None), notices)
+    told("at half time", next((now for now, drop in steps if drop == 2 and now.sorted is None
+                               and now.solution is None), None), notices)
+    told("at the end", next((n for n in notices if n.score == 0 and n.solution == solution), None), notices)
 
 
 def main():
     program, log = sys.argv[1:3]
     controls = {name: c for name, c in form.controls().items() if c["role"] and c.get("accessibleName")}
+    stops = [name for name in form.tab_order() if controls[name].get("visible") != "false"
+             and name not in HIDDEN_AT_START and controls[name].get("focusPolicy") != "Qt::ClickFocus"]
     children = [subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
     try:
         orca = Orca(log)
         children.append(orca.process)
-        for _ in range(300):
-            orca.read()
-            if orca.ready:
-                break
+        end = time.monotonic() + START
+        while not orca.ready and time.monotonic() < end:
             time.sleep(0.1)
-        else:
-            raise SystemExit("FAIL: Orca did not start within 30 s")
+            orca.read()
+        if not orca.ready:
+            raise SystemExit("FAIL: Orca did not start within %d s" % START)
         # Off the window, where the pointer would change the help line.
         xdotool("mousemove", "0", "0")
+        before = len(orca.said)
         game = subprocess.Popen([program], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
         children.append(game)
-        window = xdotool("search", "--sync", "--onlyvisible", "--name", "^Wuselwort$").split()[0]
-        xdotool("windowactivate", "--sync", window)
-        orca.hear(longest=5)
-        tour(orca, game, controls)
+        window = xdotool("search", "--sync", "--onlyvisible", "--name", "^Wuselwort$", timeout=START).split()[0]
+        xdotool("windowactivate", "--sync", window, timeout=START)
+        first = controls[stops[0]]
+        if introduced(orca.hear(None, lambda said: introduced(said, first) is not None, START, before), first) is None:
+            raise SystemExit("FAIL: Orca did not name %r, where the focus starts" % introduction(first))
+        tour(orca, game, controls, stops)
         puzzle(orca, game, controls)
     finally:
         for child in reversed(children):

@@ -22,5 +22,5 @@ start_virtual_screen x11
 # developer's own settings cannot change what Orca says.
 export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache
 
-timeout --kill-after=5 100 dbus-run-session -- /usr/bin/python3 -B -u tests/a11y/orca_check.py "$program" "$log" ||
+timeout --kill-after=5 300 dbus-run-session -- /usr/bin/python3 -B -u tests/a11y/orca_check.py "$program" "$log" ||
   { echo "Orca's log: $log" >&2; exit 1; }
