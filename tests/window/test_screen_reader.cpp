@@ -112,6 +112,73 @@ private slots:
         QTEST(f.textOf(field), "expected");
     }
 
+    // What Windows screen readers read through UI Automation's patterns, which
+    // Qt answers from these interfaces and Wine passes to no other process:
+    // a field's text and whether it takes typing, a box's tick, the speed
+    // bar's range; and what they do with a control: set the speed, tick a
+    // box, press a button.
+    void patternsReadAndWorkTheControls_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("read");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("probe");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *control, const char *read, const QString &action, const char *probe,
+                            const char *expected) {
+            QTest::newRow(control) << QString::fromLatin1(control) << QString::fromLatin1(read) << action
+                                   << QString::fromLatin1(probe) << QString::fromLatin1(expected);
+        };
+        // After the action "Tier" draws "Anglerfisch", but for one of at most
+        // ten letters "Elefant".
+        row("Text1", "5 read-only", {}, "", "");
+        row("txtPunkte", "Punkte", {}, "", "");
+        row("HScroll1", "5 of 1 to 5 by 1", "1", "Text1", "1");
+        row("chkGrossbuchstaben", "on", QAccessibleActionInterface::toggleAction(), "txtSortiert",
+            "acefgilnrsh");
+        row("chkMax", "off", QAccessibleActionInterface::toggleAction(), "txtSortiert", "Eaeflnt");
+        row("Command2", "", QAccessibleActionInterface::pressAction(), "txtSortiert", "Acefgilnrsh");
+    }
+    void patternsReadAndWorkTheControls()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, action);
+        QFETCH(QString, probe);
+        QFETCH(QString, expected);
+        WindowFixture f;
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(f.control(control));
+        QString read;
+        if (QAccessibleValueInterface *range = face->valueInterface())
+            read = QStringLiteral("%1 of %2 to %3 by %4")
+                       .arg(range->currentValue().toInt())
+                       .arg(range->minimumValue().toInt())
+                       .arg(range->maximumValue().toInt())
+                       .arg(range->minimumStepSize().toInt());
+        else if (face->state().checkable)
+            read = QLatin1String(face->state().checked ? "on" : "off");
+        else if (face->role() == QAccessible::EditableText)
+            read = face->text(QAccessible::Value) + QLatin1String(face->state().readOnly ? " read-only" : "");
+        QTEST(read, "read");
+        if (action.isEmpty())
+            return;
+
+        f.random.script = {drawOf(toCp1252(QStringLiteral("Anglerfisch"))),
+                           drawOf(toCp1252(QStringLiteral("Elefant")))};
+        if (QAccessibleValueInterface *range = face->valueInterface()) {
+            range->setCurrentValue(action.toInt());
+        } else {
+            QVERIFY(face->actionInterface()->actionNames().contains(action));
+            face->actionInterface()->doAction(action);
+        }
+        // A box counts at the next puzzle; a press is an animated click,
+        // which ends a moment later.
+        if (face->state().checkable) {
+            QTRY_VERIFY(face->state().checked != (read == QLatin1String("on")));
+            f.click("Command2");
+        }
+        QTRY_COMPARE(f.textOf(probe), expected);
+    }
+
     // What the notification says after each action, where it changed: not
     // start-up, but a new puzzle, a hint, half time and the end; the hidden
     // solution only once it is shown. (Qt sends the notification's events
