@@ -1,0 +1,585 @@
+// SPDX-FileCopyrightText: 2026 The Wuselwort developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What the browser checks share: the form as window/main_window.ui gives it,
+// a server for build-web/, Debian's Chromium, a watch on the browser's console,
+// and the game as a player meets it in a page, read from outside the program:
+// from the elements Qt makes for screen readers and from the page's pixels.
+
+import { chromium } from 'playwright-core';
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import http from 'node:http';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import zlib from 'node:zlib';
+
+export const top = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+export const webDir = path.resolve(process.env.WUSELWORT_WEB || path.join(top, 'build-web'));
+export const outDir = path.join(top, 'build-web-tests');
+fs.mkdirSync(outDir, { recursive: true });
+
+// Bounds for what may take long on a loaded machine of two cores; nothing
+// waits for them unless what it waits for does not come.
+export const LOAD_MS = 180_000;
+export const STEP_MS = 30_000;
+
+export function sleep(ms) {
+  return new Promise((resolve) => setTimeout(resolve, ms));
+}
+
+// Polls until check() gives something truthy and returns it; fails with what
+// it waited for, and what it saw last, once the bound has passed.
+export async function until(what, check, timeout = STEP_MS) {
+  const end = Date.now() + timeout;
+  let last;
+  for (;;) {
+    last = await check();
+    if (last && last.ok !== false) return last;
+    if (Date.now() > end) {
+      const seen = last && last.seen !== undefined ? last.seen : last;
+      throw new assert.AssertionError({ message: `waited ${timeout / 1000} s for ${what}; last seen: ${JSON.stringify(seen)}` });
+    }
+    await sleep(50);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// The form
+
+function parseXml(text) {
+  const decode = (s) => s.replace(/&(#x?[0-9a-fA-F]+|amp|lt|gt|quot|apos);/g, (_, e) =>
+    ({ amp: '&', lt: '<', gt: '>', quot: '"', apos: "'" })[e] ??
+    String.fromCodePoint(e[1] === 'x' ? parseInt(e.slice(2), 16) : parseInt(e.slice(1), 10)));
+  const root = { tag: '', attrs: {}, children: [], text: '' };
+  const stack = [root];
+  const body = text.replace(/<\?[\s\S]*?\?>/g, '').replace(/<!--[\s\S]*?-->/g, '');
+  for (const m of body.matchAll(/<(\/?)([\w:.-]+)((?:\s+[\w:.-]+="[^"]*")*)\s*(\/?)>|([^<]+)/g)) {
+    const parent = stack.at(-1);
+    if (m[5] !== undefined) {
+      parent.text += decode(m[5]);
+    } else if (m[1]) {
+      stack.pop();
+    } else {
+      const attrs = Object.fromEntries([...m[3].matchAll(/([\w:.-]+)="([^"]*)"/g)].map((a) => [a[1], decode(a[2])]));
+      const node = { tag: m[2], attrs, children: [], text: '' };
+      parent.children.push(node);
+      if (!m[4]) stack.push(node);
+    }
+  }
+  return root;
+}
+
+const child = (node, tag) => node.children.find((c) => c.tag === tag);
+
+// The controls of window/main_window.ui by object name: class, place in the
+// window (x, y, width, height in pixels of the form), accessibleName, text,
+// help sentence and whether the form shows it; and the tab order.
+export function readForm() {
+  const ui = parseXml(fs.readFileSync(path.join(top, 'window/main_window.ui'), 'utf8'));
+  const form = child(ui, 'ui');
+  const controls = {};
+  const walk = (widget, ox, oy, parents) => {
+    const props = {};
+    let rect = { x: 0, y: 0, width: 0, height: 0 };
+    for (const p of widget.children.filter((c) => c.tag === 'property')) {
+      const value = p.children[0];
+      if (!value) continue;
+      if (value.tag === 'rect') {
+        rect = Object.fromEntries(value.children.map((c) => [c.tag, Number(c.text)]));
+      } else {
+        props[p.attrs.name] = value.tag === 'bool' ? value.text.trim() === 'true' : value.text;
+      }
+    }
+    const x = ox + rect.x;
+    const y = oy + rect.y;
+    controls[widget.attrs.name] = {
+      name: widget.attrs.name, class: widget.attrs.class, x, y, width: rect.width, height: rect.height,
+      accessibleName: props.accessibleName, text: props.text, hilfe: props.hilfe,
+      shown: props.visible !== false, readOnly: props.readOnly === true, parents,
+    };
+    for (const c of widget.children.filter((c) => c.tag === 'widget')) walk(c, x, y, [...parents, widget.attrs.name]);
+  };
+  walk(child(form, 'widget'), 0, 0, []);
+  const window = controls[child(form, 'widget').attrs.name];
+  const tabOrder = (child(form, 'tabstops')?.children ?? []).map((t) => t.text.trim());
+  return { controls, tabOrder, width: window.width, height: window.height };
+}
+
+export const form = readForm();
+
+// What Chromium's accessibility tree calls each kind of control of the form.
+export const ROLES = { QPushButton: 'button', QCheckBox: 'checkbox', QLineEdit: 'textbox', QScrollBar: 'scrollbar' };
+
+// ---------------------------------------------------------------------------
+// Pixels
+
+// A PNG as Chromium writes screenshots (8 bits per channel, RGB or RGBA, not
+// interlaced), as RGBA.
+export function decodePng(buffer) {
+  let offset = 8;
+  let width = 0;
+  let height = 0;
+  let channels = 0;
+  const data = [];
+  while (offset < buffer.length) {
+    const length = buffer.readUInt32BE(offset);
+    const type = buffer.toString('latin1', offset + 4, offset + 8);
+    const chunk = buffer.subarray(offset + 8, offset + 8 + length);
+    if (type === 'IHDR') {
+      width = chunk.readUInt32BE(0);
+      height = chunk.readUInt32BE(4);
+      assert.equal(chunk[8], 8, 'PNG bit depth');
+      channels = { 2: 3, 6: 4 }[chunk[9]];
+      assert.ok(channels && chunk[12] === 0, 'PNG colour type or interlacing');
+    } else if (type === 'IDAT') {
+      data.push(chunk);
+    }
+    offset += 12 + length;
+  }
+  const raw = zlib.inflateSync(Buffer.concat(data));
+  const stride = width * channels;
+  const pixels = Buffer.alloc(width * height * 4);
+  let previous = Buffer.alloc(stride);
+  for (let y = 0; y < height; ++y) {
+    const filter = raw[y * (stride + 1)];
+    const line = Buffer.from(raw.subarray(y * (stride + 1) + 1, (y + 1) * (stride + 1)));
+    for (let i = 0; i < stride; ++i) {
+      const a = i >= channels ? line[i - channels] : 0;
+      const b = previous[i];
+      const c = i >= channels ? previous[i - channels] : 0;
+      let add = 0;
+      if (filter === 1) add = a;
+      else if (filter === 2) add = b;
+      else if (filter === 3) add = (a + b) >> 1;
+      else if (filter === 4) {
+        const p = a + b - c;
+        const pa = Math.abs(p - a);
+        const pb = Math.abs(p - b);
+        const pc = Math.abs(p - c);
+        add = pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+      }
+      line[i] = (line[i] + add) & 255;
+    }
+    for (let x = 0; x < width; ++x) {
+      const from = x * channels;
+      const to = (y * width + x) * 4;
+      pixels[to] = line[from];
+      pixels[to + 1] = line[from + 1];
+      pixels[to + 2] = line[from + 2];
+      pixels[to + 3] = channels === 4 ? line[from + 3] : 255;
+    }
+    previous = line;
+  }
+  return { width, height, data: pixels };
+}
+
+export function pixel(image, x, y) {
+  const i = (y * image.width + x) * 4;
+  return [image.data[i], image.data[i + 1], image.data[i + 2]];
+}
+
+// How many distinct colours a picture has, up to a limit: a blank page has one
+// or two.
+export function colourCount(image, limit = 64) {
+  const seen = new Set();
+  for (let i = 0; i < image.data.length && seen.size < limit; i += 4) {
+    seen.add((image.data[i] << 16) | (image.data[i + 1] << 8) | image.data[i + 2]);
+  }
+  return seen.size;
+}
+
+// ---------------------------------------------------------------------------
+// Serving build-web/
+
+const TYPES = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
+  '.png': 'image/png', '.ico': 'image/vnd.microsoft.icon', '.txt': 'text/plain; charset=utf-8',
+  '.gz': 'application/gzip', '.zip': 'application/zip',
+};
+
+// Serves the folder on a free port of localhost, compressed where the browser
+// accepts it, as a static host does. server.cutOff names a file of which it
+// announces the whole length, sends half and then drops the connection.
+export async function serve(folder = webDir) {
+  assert.ok(fs.existsSync(path.join(folder, 'index.html')), `${folder} has no index.html: build it with tools/web/build.sh`);
+  const compressed = new Map();
+  const state = { cutOff: null };
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname).replace(/^\/+/, '') || 'index.html';
+    const file = path.join(folder, name);
+    if (!file.startsWith(folder + path.sep) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+      response.writeHead(404, { 'Content-Type': 'text/plain' });
+      response.end('not found');
+      return;
+    }
+    const type = TYPES[path.extname(file)] ?? 'application/octet-stream';
+    let body = fs.readFileSync(file);
+    if (state.cutOff === name) {
+      response.writeHead(200, { 'Content-Type': type, 'Content-Length': body.length, 'Cache-Control': 'no-store' });
+      response.write(body.subarray(0, body.length >> 1), () => setTimeout(() => request.socket.destroy(), 100));
+      return;
+    }
+    const headers = { 'Content-Type': type, 'Cache-Control': 'no-store' };
+    if (/\.(html|js|css|wasm|txt)$/.test(file) && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
+      if (!compressed.has(file)) compressed.set(file, zlib.gzipSync(body, { level: 6 }));
+      body = compressed.get(file);
+      headers['Content-Encoding'] = 'gzip';
+    }
+    headers['Content-Length'] = body.length;
+    response.writeHead(200, headers);
+    response.end(request.method === 'HEAD' ? undefined : body);
+  });
+  server.keepAliveTimeout = 1000;
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return {
+    url: `http://localhost:${server.address().port}/`,
+    state,
+    close: () => new Promise((resolve) => {
+      server.closeAllConnections();
+      server.close(resolve);
+    }),
+  };
+}
+
+// ---------------------------------------------------------------------------
+// The browser
+
+export const CHROMIUM_ARGS = ['--no-sandbox', '--disable-quic', '--no-first-run', '--disable-background-networking',
+  '--disable-component-update', '--disable-sync', '--enable-unsafe-swiftshader'];
+
+export function launch(options = {}) {
+  return chromium.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    ...options,
+    args: [...CHROMIUM_ARGS, ...(options.args ?? [])],
+  });
+}
+
+// Everything a page says in the console, its uncaught errors and crashes.
+// problems() lists what counts as a fault: every error and warning, save those
+// that match one of the patterns a check expects.
+export function watchConsole(page) {
+  const entries = [];
+  page.on('console', (message) => {
+    const where = message.location();
+    entries.push({ type: message.type(), text: message.text(), url: where?.url ?? '' });
+  });
+  page.on('pageerror', (error) => entries.push({ type: 'pageerror', text: String(error?.stack ?? error), url: '' }));
+  page.on('crash', () => entries.push({ type: 'crash', text: 'the page crashed', url: '' }));
+  return {
+    entries,
+    problems(expected = []) {
+      return entries
+        .filter((e) => ['error', 'warning', 'assert', 'pageerror', 'crash'].includes(e.type))
+        .filter((e) => !expected.some((pattern) => pattern.test(`${e.text} ${e.url}`)))
+        .map((e) => `[${e.type}] ${e.text}${e.url ? ` (${e.url})` : ''}`);
+    },
+  };
+}
+
+// ---------------------------------------------------------------------------
+// The game in a page
+
+// The page's state (data-state of its body): loading, running, ended,
+// crashed, failed or unsupported, and the message it shows.
+export async function pageState(page) {
+  return page.evaluate(() => ({
+    state: document.body.getAttribute('data-state'),
+    message: document.getElementById('meldung')?.innerText.trim() ?? '',
+  }));
+}
+
+export async function waitForState(page, states, timeout = LOAD_MS) {
+  await page.waitForFunction((wanted) => wanted.includes(document.body.getAttribute('data-state')), states,
+    { timeout, polling: 100 });
+  return pageState(page);
+}
+
+export const SCREEN_READER_BUTTON = /^(Enable Screen Reader|Bildschirmleser einschalten)$/;
+
+export class Game {
+  constructor(page, watch) {
+    this.page = page;
+    this.console = watch;
+    this.cdp = null;
+  }
+
+  // A new page of the context, at the game's address, running.
+  static async open(context, url) {
+    const page = await context.newPage();
+    const game = new Game(page, watchConsole(page));
+    await page.goto(url);
+    await game.waitRunning();
+    return game;
+  }
+
+  async waitRunning() {
+    const { state, message } = await waitForState(this.page, ['running', 'ended', 'crashed', 'failed', 'unsupported']);
+    assert.equal(state, 'running', `the game did not start: ${message}`);
+    await until('the game on the page', () => this.canvasBox());
+  }
+
+  async session() {
+    this.cdp ??= await this.page.context().newCDPSession(this.page);
+    return this.cdp;
+  }
+
+  // Where the game's window is drawn, in CSS pixels of the page, and its
+  // scale: one pixel of the form is `scale` CSS pixels.
+  async canvasBox() {
+    const box = await this.page.evaluate(() => {
+      const find = (root) => {
+        for (const element of root.querySelectorAll('*')) {
+          if (element.tagName === 'CANVAS') return element;
+          if (element.shadowRoot) {
+            const found = find(element.shadowRoot);
+            if (found) return found;
+          }
+        }
+        return null;
+      };
+      const canvas = find(document.getElementById('spiel') ?? document.body);
+      if (!canvas) return null;
+      const r = canvas.getBoundingClientRect();
+      return { x: r.x, y: r.y, width: r.width, height: r.height, pixels: canvas.width };
+    });
+    if (!box || box.width < 10) return null;
+    return { ...box, scale: box.width / form.width };
+  }
+
+  // The page coordinates of a point of a control, given as a fraction of its
+  // size (the middle by default) or in pixels of the form with `px`.
+  async at(name, fx = 0.5, fy = 0.5, px = null) {
+    const c = form.controls[name];
+    assert.ok(c, `no control ${name} in the form`);
+    const box = await this.canvasBox();
+    const x = c.x + (px ? px[0] : c.width * fx);
+    const y = c.y + (px ? px[1] : c.height * fy);
+    return [box.x + x * box.scale, box.y + y * box.scale];
+  }
+
+  async click(name, fx, fy) {
+    const [x, y] = await this.at(name, fx, fy);
+    await this.page.mouse.click(x, y);
+  }
+
+  async tap(name, fx, fy) {
+    const [x, y] = await this.at(name, fx, fy);
+    await this.page.touchscreen.tap(x, y);
+  }
+
+  // Presses the hidden button that Qt puts on the page for screen-reader
+  // users ("Enable Screen Reader", which the page names in German), found and
+  // pressed as a screen reader does: in the browser's accessibility tree, by
+  // its default action. Then Qt mirrors the form as elements that the
+  // browser's accessibility tree shows.
+  async enableScreenReader() {
+    const cdp = await this.session();
+    const button = await until('the screen-reader button in the accessibility tree', async () => {
+      const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+      return nodes.find((n) => !n.ignored && n.role?.value === 'button' && SCREEN_READER_BUTTON.test(n.name?.value));
+    });
+    const { object } = await cdp.send('DOM.resolveNode', { backendNodeId: button.backendDOMNodeId });
+    await cdp.send('Runtime.callFunctionOn', { objectId: object.objectId, functionDeclaration: 'function () { this.click(); }' });
+    await cdp.send('Runtime.releaseObject', { objectId: object.objectId });
+    await until('the form mirrored for screen readers', async () => {
+      const fields = await this.read();
+      return fields && fields.Command2 && fields.txtHilfe;
+    });
+    await this.listen();
+  }
+
+  // What Qt has told the page about each control, by object name: its text
+  // (a field's text, null until Qt has told it; a button's caption), whether
+  // it is hidden, ticked, and a scroll bar's value. Null before the
+  // screen-reader button is pressed. Qt passes a field's text on when the
+  // field takes the focus or its caret moves, so a field may show an older
+  // text than the screen; what the game announces is heard().
+  async read() {
+    return inPage(this.page, mirrorFields);
+  }
+
+  async text(name) {
+    return (await this.read())?.[name]?.text;
+  }
+
+  // Waits until the fields satisfy check(fields), which returns something
+  // truthy; returns that.
+  async waitFor(what, check, timeout = STEP_MS) {
+    return until(what, async () => {
+      const fields = await this.read();
+      const result = fields && check(fields);
+      return result || { ok: false, seen: fields && summary(fields) };
+    }, timeout);
+  }
+
+  // Keeps every announcement the game makes for screen readers from now on:
+  // the texts of Qt's elements that stand for no control of the form, such
+  // as "Sortierte Buchstaben: Fchus, Punkte: 5".
+  async listen() {
+    const controls = Object.keys(form.controls);
+    await until('the elements for screen readers', () =>
+      inPage(this.page, recordAnnouncements, controls));
+  }
+
+  // The announcements heard since the listening began, or since `from`.
+  async heard(from = 0) {
+    return this.page.evaluate(`(window.wuselwortHeard || []).slice(${Number(from)})`);
+  }
+
+  // Waits for an announcement since `from` that matches the pattern and
+  // returns its match.
+  async hear(pattern, from = 0, timeout = STEP_MS) {
+    return until(`to hear ${pattern}`, async () => {
+      const said = await this.heard(from);
+      for (const text of said) {
+        const match = text.match(pattern);
+        if (match) return match;
+      }
+      return { ok: false, seen: said };
+    }, timeout);
+  }
+
+  // A picture of the game's window alone, one pixel per pixel of the form.
+  async shot(file) {
+    const box = await this.canvasBox();
+    const buffer = await this.page.screenshot({ clip: { x: box.x, y: box.y, width: box.width, height: box.height }, scale: 'css', ...(file ? { path: file } : {}) });
+    return decodePng(buffer);
+  }
+
+  // The control with the keyboard focus, found by the ring the game draws
+  // round it: the visible focus stop whose edge is (nearly) all black. Null
+  // where no control shows the ring.
+  async focused(fields) {
+    fields ??= await this.read();
+    const image = await this.shot();
+    const box = await this.canvasBox();
+    let best = null;
+    for (const name of form.tabOrder) {
+      const c = form.controls[name];
+      if (!c || (fields && fields[name]?.hidden) || (!fields && !c.shown)) continue;
+      // The score rides on the snake: anywhere up and down the snake's frame.
+      const frame = name === 'txtPunkte' && form.controls[c.parents.at(-1)];
+      const tops = frame ? Array.from({ length: frame.height - c.height + 1 }, (_, i) => frame.y + i) : [c.y];
+      for (const y of tops) {
+        const share = ringShare(image, { ...c, y }, box.width / form.width);
+        if (share > 0.9 && (!best || share > best.share)) best = { name, share };
+      }
+    }
+    return best?.name ?? null;
+  }
+
+  // Presses a key (Tab or Shift+Tab) until the focus ring is on the control,
+  // at most once round the tab order; returns the stops passed.
+  async tabTo(name, key = 'Tab') {
+    const passed = [];
+    for (let i = 0; i <= form.tabOrder.length; ++i) {
+      const now = await until('a focus ring', () => this.focused());
+      if (now === name) return passed;
+      passed.push(now);
+      await this.page.keyboard.press(key);
+      await until(`the focus to move on from ${now}`, async () => (await this.focused()) !== now);
+    }
+    throw new assert.AssertionError({ message: `${key} never brought the focus to ${name}; passed ${passed.join(', ')}` });
+  }
+}
+
+// The share of the pixels of a band two pixels wide round a control's edge,
+// outside it, that are black: the ring on the form's light ground.
+export function ringShare(image, control, scale) {
+  const x0 = Math.round(control.x * scale) - 2;
+  const y0 = Math.round(control.y * scale) - 2;
+  const x1 = Math.round((control.x + control.width) * scale) + 1;
+  const y1 = Math.round((control.y + control.height) * scale) + 1;
+  let dark = 0;
+  let all = 0;
+  const count = (x, y) => {
+    if (x < 0 || y < 0 || x >= image.width || y >= image.height) return;
+    const [r, g, b] = pixel(image, x, y);
+    ++all;
+    if (r < 64 && g < 64 && b < 64) ++dark;
+  };
+  for (let d = 0; d < 2; ++d) {
+    for (let x = x0; x <= x1; ++x) {
+      count(x, y0 + d);
+      count(x, y1 - d);
+    }
+    for (let y = y0 + 2; y <= y1 - 2; ++y) {
+      count(x0 + d, y);
+      count(x1 - d, y);
+    }
+  }
+  return all ? dark / all : 0;
+}
+
+// Runs one of the functions below in the page, with mirrorElements beside it.
+function inPage(page, fn, ...args) {
+  return page.evaluate(`(() => { const mirrorElements = ${mirrorElements}; return (${fn})(...${JSON.stringify(args)}); })()`);
+}
+
+// In the page: the elements Qt makes for screen readers, in the shadow roots
+// under the game's place.
+function mirrorElements() {
+  const elements = [];
+  const collect = (root) => {
+    for (const element of root.querySelectorAll('*')) {
+      if (element.id.startsWith('QApplication.')) elements.push(element);
+      if (element.shadowRoot) collect(element.shadowRoot);
+    }
+  };
+  collect(document.getElementById('spiel') ?? document.body);
+  return elements;
+}
+
+// In the page: each element for screen readers by the last part of its id,
+// the object name. Qt names a text field by its content until it first tells
+// its text; then the name moves to an attribute.
+function mirrorFields() {
+  const fields = {};
+  for (const element of mirrorElements()) {
+    const field = element.tagName === 'INPUT' && element.type === 'text';
+    fields[element.id.split('.').pop()] = {
+      text: field && !element.hasAttribute('name') ? null : element.textContent,
+      hidden: element.getAttribute('aria-hidden') === 'true',
+      checked: element.checked === true,
+      value: element.getAttribute('aria-valuenow'),
+    };
+  }
+  return Object.keys(fields).length ? fields : null;
+}
+
+// In the page: records every new text of the elements that stand for no
+// control of the form into window.wuselwortHeard.
+function recordAnnouncements(controls) {
+  if (window.wuselwortHeard) return true;
+  const elements = mirrorElements();
+  if (!elements.length) return false;
+  const root = elements[0].getRootNode();
+  const heard = [];
+  const last = new Map();
+  const note = () => {
+    for (const element of root.querySelectorAll('[id^="QApplication."]')) {
+      const text = element.textContent;
+      if (controls.includes(element.id.split('.').pop()) || !text || last.get(element.id) === text) continue;
+      last.set(element.id, text);
+      heard.push(text);
+    }
+  };
+  new MutationObserver(note).observe(root, { subtree: true, childList: true, characterData: true, attributes: true });
+  note();
+  window.wuselwortHeard = heard;
+  return true;
+}
+
+function summary(fields) {
+  return Object.fromEntries(['txtSortiert', 'txtAusgabe', 'txtPunkte', 'txtHilfe', 'Text1', 'txtSuchwort']
+    .filter((n) => fields[n]).map((n) => [n, fields[n].text + (fields[n].hidden ? ' (hidden)' : '')]));
+}
+
+// The sorted letters and the scrambled ones hold the same letters.
+export function sameLetters(a, b) {
+  const norm = (s) => [...s.replace(/\s/g, '')].sort().join('');
+  return norm(a) === norm(b);
+}
