@@ -1,0 +1,91 @@
+// SPDX-FileCopyrightText: 2026 The Wuselwort developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What a screen reader gets in the browser: Chromium's own accessibility
+// tree, read through its DevTools protocol after the screen-reader button is
+// pressed, lists every control with the name and role the desktop game gives
+// it (the accessibleName of window/main_window.ui), and only what the form
+// shows: the hidden solution field not before "Zeigen".
+
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+import { Game, ROLES, form, launch, serve } from './support.mjs';
+
+let server;
+let browser;
+before(async () => {
+  server = await serve();
+  browser = await launch();
+});
+after(async () => {
+  await browser?.close();
+  await server?.close();
+});
+
+// The tree's nodes that stand for controls of the form, by object name: the
+// role and name Chromium gives them. Qt's elements carry the object's path
+// as their id.
+async function controlsInTree(game) {
+  const cdp = await game.session();
+  const { root } = await cdp.send('DOM.getDocument', { depth: -1, pierce: true });
+  const ids = new Map();
+  const walk = (node) => {
+    const attributes = node.attributes ?? [];
+    const id = attributes[attributes.indexOf('id') + 1];
+    if (attributes.includes('id') && id.startsWith('QApplication.')) ids.set(node.backendNodeId, id.split('.').pop());
+    for (const c of [...(node.children ?? []), ...(node.shadowRoots ?? []), ...(node.contentDocument ? [node.contentDocument] : [])]) walk(c);
+  };
+  walk(root);
+  const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+  const controls = {};
+  for (const node of nodes) {
+    const name = ids.get(node.backendDOMNodeId);
+    if (name && !node.ignored) controls[name] = { role: node.role?.value, name: node.name?.value ?? '' };
+  }
+  return controls;
+}
+
+// The controls of the form that a screen reader names, with the role and name
+// the desktop gives them.
+const named = Object.values(form.controls).filter((c) => ROLES[c.class] && c.accessibleName);
+
+function expected(hidden) {
+  return Object.fromEntries(named.filter((c) => !hidden.includes(c.name))
+    .map((c) => [c.name, { role: ROLES[c.class], name: c.accessibleName }]));
+}
+
+function described(controls, names) {
+  return Object.fromEntries(names.map((n) => [n, controls[n] ?? 'missing']));
+}
+
+test('every control in the accessibility tree with its name and role, at the start, in a puzzle and with the solution shown', async (t) => {
+  const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+  try {
+    const game = await Game.open(context, server.url);
+    await game.enableScreenReader();
+
+    const stages = [
+      ['at the start', ['cmdZweiter', 'cmdSortieren', 'txtSuchwort'], null],
+      ['after "Tier"', ['cmdErster', 'cmdLetzter', 'cmdSortieren', 'txtSuchwort'], 'Command2'],
+      ['after "Zeigen"', ['cmdErster', 'cmdLetzter'], 'Command1'],
+    ];
+    for (const [stage, hidden, press] of stages) {
+      if (press) {
+        const from = (await game.heard()).length;
+        await game.click(press);
+        await game.hear(/Punkte|Lösungswort/, from);
+      }
+      const want = expected(hidden);
+      const controls = await controlsInTree(game);
+      const got = described(controls, Object.keys(want));
+      t.diagnostic(`${stage}: ${Object.entries(got).map(([n, c]) => `${n} ${c.role} "${c.name}"`).join('; ')}`);
+      assert.deepEqual(got, want, `the controls ${stage}`);
+      for (const name of hidden) assert.equal(controls[name], undefined, `${name}, hidden ${stage}, is not in the tree`);
+      assert.equal(controls.txtTiere, undefined, 'the hidden list of animals is never in the tree');
+    }
+
+    assert.deepEqual(game.console.problems(), []);
+  } finally {
+    await context.close();
+  }
+});
