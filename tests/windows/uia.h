@@ -26,6 +26,7 @@ enum : int {
     paneType = 50033,
     hasKeyboardFocusProperty = 30008,
     isKeyboardFocusableProperty = 30009,
+    valueIsReadOnlyProperty = 30046,
     fullDescriptionProperty = 30159,
 };
 

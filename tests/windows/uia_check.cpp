@@ -4,16 +4,18 @@
 // Listens to the running Windows game as a screen reader does: from a process
 // of its own, through UI Automation. It checks that
 // - every focus stop is in the window's tree with the name, control type and
-//   description a screen reader says, and takes the keyboard focus;
+//   description a screen reader says, a field read-only or not, and takes
+//   the keyboard focus;
 // - controls the game hides are not in the tree, and the help line has the
 //   focus at start;
 // - Tab and Shift+Tab move UI Automation's focus through the stops in order,
 //   round and back, as the game shows and hides them: at start, after "Tier"
 //   and after "Zeigen";
-// - Space on "Tier", "stop" and "Zeigen" presses them, as their effect in the
-//   tree shows, and on "Ende" ends the game.
+// - Space on "Tier" and "Zeigen" presses them, as their effect in the tree
+//   shows, and on "Ende" ends the game.
 // Values, toggle states, patterns and notifications do not pass between
-// processes under Wine; the window tests read those through Qt's interfaces.
+// processes under Wine 10; the window tests read those through Qt's
+// interfaces.
 //
 // uia_check.exe [SECONDS]: waits at most SECONDS (30) for each answer or event.
 // Exit status 0 when every check passed, 1 when one failed, 2 when UI
@@ -106,6 +108,7 @@ std::string describe(const Said &said)
 struct Stop {
     Said said;
     const wchar_t *description;
+    bool readOnly = false;
 };
 
 // The focus stops in the order in which Tab visits them, each with the name
@@ -129,7 +132,7 @@ const Stop tabOrder[] = {
      L"Das Lösungsfeld kann per Hand beschrieben werden, der Eintrag sortiert werden"},
     {{L"Bedenkzeit einstellen", uia::scrollBarType},
      L"Ablaufgeschwindigkeit der Bedenkzeit von 1(kurz) bis 5 (lang) einstellen"},
-    {{L"Bedenkzeit", uia::editType}, L"Bedenkzeit 1 (kurz) bis 5 (lang)"},
+    {{L"Bedenkzeit", uia::editType}, L"Bedenkzeit 1 (kurz) bis 5 (lang)", true},
     {{L"1. Buchstabe", uia::buttonType}, L"Kleine Hilfen"},
     {{L"letzter B.", uia::buttonType}, L"Kleine Hilfen"},
     {{L"Stop", uia::checkBoxType}, L"Häkchen: Uhr hält an, Häkchen entfernen: Uhr läuft weiter"},
@@ -429,8 +432,12 @@ public:
             }
             const std::wstring description = text(element.get(), uia::fullDescriptionProperty);
             const bool focusable = flag(element.get(), uia::isKeyboardFocusableProperty);
-            note("  " + describe(stop.said) + (description.empty() ? "" : ": \"" + utf8(description) + "\"") +
+            const bool readOnly = flag(element.get(), uia::valueIsReadOnlyProperty);
+            note("  " + describe(stop.said) + (readOnly ? ", read-only" : "") +
+                 (description.empty() ? "" : ": \"" + utf8(description) + "\"") +
                  (focusable ? "" : ", not focusable"));
+            if (stop.said.type == uia::editType && readOnly != stop.readOnly)
+                fail(describe(stop.said) + (readOnly ? " is" : " is not") + " read-only");
             if (description != stop.description)
                 fail(describe(stop.said) + " is described as \"" + utf8(description) + "\", not \"" +
                      utf8(stop.description) + "\"");
