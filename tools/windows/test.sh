@@ -3,7 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-builds the tests for 64-bit Windows into build-windows-tests/ and runs
 # them under Wine: the window tests on the Windows platform of a virtual X11
-# screen, large enough for the window at twice the size.
+# screen, large enough for the window at twice the size. It also builds the
+# UI Automation client uia_check.exe there, which tools/windows/uia-check.sh
+# runs under Wine 10.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 top=$PWD
