@@ -79,8 +79,7 @@ void note(const std::string &what)
     std::fflush(stdout);
 }
 
-// What a screen reader says of a control: its name and its kind, then the
-// description.
+// What a screen reader says first of a control: its name and its kind.
 struct Said {
     std::wstring name;
     int type = 0;
