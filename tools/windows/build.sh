@@ -7,6 +7,9 @@
 # German read-me and the licences; prints the zip's path.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+# The Qt for Windows is 6.4, whose host tools only Debian 12 has.
+. tools/roots.sh
+needs_release bookworm "tools/windows/build.sh" "$@"
 qt=$(tools/windows/qt.sh)
 tools/deps.sh zip >&2
 build=build-windows

@@ -8,6 +8,9 @@
 # runs under Wine 10.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+# The Qt for Windows is 6.4, whose host tools only Debian 12 has.
+. tools/roots.sh
+needs_release bookworm "tools/windows/test.sh" "$@"
 top=$PWD
 qt=$(tools/windows/qt.sh)
 tools/deps.sh wine wine64 xvfb

@@ -10,6 +10,8 @@
 # Then it gives the client a game that does not answer, stopped once its
 # window is there: the client must give up with a clear failure in time.
 # Needs Wine 10 or later (Debian 13): Wine 8 has no UI Automation client side.
+# On Debian 12 it runs in a Debian 13 root, where the two programs must lie
+# in this checkout.
 # Usage: tools/windows/uia-check.sh GAME.exe CLIENT.exe
 # UIA_SECONDS (30) bounds each wait for an answer or event.
 set -euo pipefail
@@ -18,6 +20,8 @@ game=$(realpath "$1")
 client=$(realpath "$2")
 cd "$(dirname "$0")/../.."
 top=$PWD
+. tools/roots.sh
+needs_release trixie tools/windows/uia-check.sh "$game" "$client"
 seconds=${UIA_SECONDS:-30}
 tools/deps.sh wine wine64 xvfb xdotool
 version=$(wine --version 2>/dev/null | sed -n 's/^wine-\([0-9]*\).*/\1/p')
