@@ -4,7 +4,7 @@
 
 #include <QAccessibleWidget>
 #include <QLineEdit>
-#include <QStyleOptionFrame>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -42,6 +42,8 @@ public:
         return kind == QAccessible::Value ? field()->text() : QAccessibleWidget::text(kind);
     }
 
+    // A line edit has one selection, number 0; asking for another changes
+    // nothing.
     void selection(int index, int *startOffset, int *endOffset) const override
     {
         *startOffset = *endOffset = 0;
@@ -52,10 +54,15 @@ public:
     }
     int selectionCount() const override { return field()->hasSelectedText() ? 1 : 0; }
     void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
-    void removeSelection(int) override { field()->deselect(); }
-    void setSelection(int, int startOffset, int endOffset) override
+    void removeSelection(int index) override
     {
-        field()->setSelection(startOffset, endOffset - startOffset);
+        if (index == 0)
+            field()->deselect();
+    }
+    void setSelection(int index, int startOffset, int endOffset) override
+    {
+        if (index == 0)
+            field()->setSelection(startOffset, endOffset - startOffset);
     }
 
     int cursorPosition() const override { return field()->cursorPosition(); }
@@ -67,28 +74,32 @@ public:
     }
     int characterCount() const override { return int(field()->text().size()); }
 
-    // Where the character stands while the text fits the field, as the
-    // form's texts do; good enough for a reader's review of the screen.
+    // Where the character stands: from the gap before it to the gap after
+    // it, on the line where the field draws its text. Of its own layout the
+    // field tells only where its caret stands, centred on the gap at the
+    // cursor; the other gaps lie where the same text in the same font puts
+    // them. Between a change of the text and the next paint the caret still
+    // stands where the old text had it.
     QRect characterRect(int offset) const override
     {
-        const QString text = field()->text();
+        const QString text = field()->displayText();
         if (offset < 0 || offset >= text.size())
             return {};
-        QStyleOptionFrame option;
-        option.initFrom(field());
-        option.lineWidth =
-            field()->hasFrame() ? field()->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
-        const QRect contents = field()
-                                   ->style()
-                                   ->subElementRect(QStyle::SE_LineEditContents, &option, field())
-                                   .marginsRemoved(field()->textMargins());
-        const QFontMetrics metrics = field()->fontMetrics();
-        const int width = metrics.horizontalAdvance(text);
-        const int left = QStyle::alignedRect(field()->layoutDirection(), field()->alignment(),
-                                             QSize(width, metrics.height()), contents)
-                             .left();
-        const QRect character(left + metrics.horizontalAdvance(text.left(offset)), contents.top(),
-                              metrics.horizontalAdvance(text.at(offset)), contents.height());
+        QTextLayout layout(text, field()->font());
+        QTextOption option;
+        option.setTextDirection(field()->layoutDirection());
+        option.setFlags(QTextOption::IncludeTrailingSpaces);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        const auto gap = [&line](int position) { return qRound(line.cursorToX(position)); };
+        const QRect caret = field()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const int origin = caret.left() + caret.width() / 2 - gap(field()->cursorPosition());
+        const int left = origin + gap(offset);
+        const int right = origin + gap(offset + 1);
+        const QRect character(QPoint(std::min(left, right), caret.top()),
+                              QPoint(std::max(left, right) - 1, caret.bottom()));
         return character.translated(field()->mapToGlobal(QPoint(0, 0)));
     }
     int offsetAtPoint(const QPoint &point) const override

@@ -43,22 +43,69 @@ private slots:
         int end = -1;
         field->attributes(6, &start, &end);
         QCOMPARE(std::pair(start, end), std::pair(0, 7));
+        // A field has one selection: asking to change another changes nothing.
+        const auto selected = [&] {
+            field->selection(0, &start, &end);
+            return std::tuple(field->selectionCount(), start, end);
+        };
         field->setSelection(0, 1, 3);
-        field->selection(0, &start, &end);
-        QCOMPARE(std::tuple(field->selectionCount(), start, end), std::tuple(1, 1, 3));
+        QCOMPARE(selected(), std::tuple(1, 1, 3));
+        field->setSelection(1, 4, 6);
+        field->removeSelection(1);
+        QCOMPARE(selected(), std::tuple(1, 1, 3));
+        field->addSelection(2, 5);
+        QCOMPARE(selected(), std::tuple(1, 2, 5));
         field->removeSelection(0);
         field->setCursorPosition(4);
-        field->selection(0, &start, &end);
-        QCOMPARE(std::tuple(field->selectionCount(), start, end, field->cursorPosition()),
-                 std::tuple(0, 0, 0, 4));
-        QVERIFY(field->characterRect(0).isValid() && field->characterRect(-1).isNull() &&
-                field->characterRect(7).isNull());
-        QCOMPARE(field->offsetAtPoint(QPoint(-100, -100)), -1);
-        const QRect third = field->characterRect(3);
-        QVERIFY(third.left() > field->characterRect(2).left() && third.width() > 2);
-        QVERIFY(QRect(f.control("txtSortiert")->mapToGlobal(QPoint(0, 0)), f.control("txtSortiert")->size())
-                    .contains(third));
-        QCOMPARE(field->offsetAtPoint(third.topLeft() + QPoint(1, 1)), 3);
+        QCOMPARE(selected(), std::tuple(0, 0, 0));
+        QCOMPARE(field->cursorPosition(), 4);
+    }
+
+    // A screen reader's review and a magnifier outline a character from the
+    // gap before it to the gap after it, as high as the line: where the field
+    // itself puts its caret at those gaps (centred on the gap), wherever the
+    // caret stands now. Outside the text there is no character, and a point
+    // off the field is at no offset.
+    void charactersStandWhereTheFieldDrawsThem_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("left, framed") << "txtSortiert" << QStringLiteral("Eaeflnt     El. . . . t");
+        QTest::newRow("left, no frame") << "txtSuchwort" << QStringLiteral("Tasmanischer Teufel");
+        QTest::newRow("centred, narrow") << "Text1" << QStringLiteral("5");
+        QTest::newRow("centred") << "txtPunkte" << QStringLiteral(" 4");
+        QTest::newRow("centred, wide") << "txtHilfe" << QStringLiteral("Lösung zeigen.");
+    }
+    void charactersStandWhereTheFieldDrawsThem()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        WindowFixture f;
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        auto *edit = f.control<QLineEdit>(field);
+        edit->show();
+        edit->setText(text);
+        // The field lays its text out on the line as it paints.
+        edit->repaint();
+        QList<int> gaps;
+        QRect line;
+        for (int at = 0; at <= text.size(); ++at) {
+            edit->setCursorPosition(at);
+            line = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+            gaps << edit->mapToGlobal(QPoint(line.left() + line.width() / 2, 0)).x();
+        }
+        line.moveTop(edit->mapToGlobal(line.topLeft()).y());
+        QAccessibleTextInterface *reader = QAccessible::queryAccessibleInterface(edit)->textInterface();
+        for (int caret : {0, int(text.size()), 1}) {
+            edit->setCursorPosition(caret);
+            for (int at = 0; at < text.size(); ++at) {
+                const QRect box = reader->characterRect(at);
+                QCOMPARE(box, QRect(QPoint(gaps[at], line.top()), QPoint(gaps[at + 1] - 1, line.bottom())));
+                QCOMPARE(reader->offsetAtPoint(box.topLeft() + QPoint(1, 1)), at);
+            }
+        }
+        QVERIFY(reader->characterRect(-1).isNull() && reader->characterRect(int(text.size())).isNull());
+        QCOMPARE(reader->offsetAtPoint(edit->mapToGlobal(QPoint(-1, 0))), -1);
     }
 
     // Assistive tools and test drivers type through the field's editable
