@@ -7,7 +7,7 @@
 import assert from 'node:assert/strict';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
-import { Game, colourCount, form, launch, outDir, pixel, sameLetters, serve, until, waitForState } from './support.mjs';
+import { Game, colourCount, form, launch, outDir, sameLetters, serve, shuffled, until, waitForState } from './support.mjs';
 
 let server;
 let browser;
@@ -29,37 +29,6 @@ function hintTail(name) {
 
 function startingScore(letters) {
   return letters.length < 11 ? '5' : '7';
-}
-
-// Waits until the screen has shown `count` new lines of scrambled letters,
-// one after another, and returns the seconds between them. Qt tells screen
-// readers the line once per puzzle, as the desktop game announces it, so the
-// screen is what shows each shuffle.
-export async function shuffled(game, count) {
-  let last = await game.shot();
-  let when = Date.now();
-  const intervals = [];
-  await until(`${count} new lines of scrambled letters on the screen`, async () => {
-    const now = await game.shot();
-    if (differsIn(last, now, 'txtAusgabe')) {
-      intervals.push((Date.now() - when) / 1000);
-      last = now;
-      when = Date.now();
-    }
-    return intervals.length >= count || { ok: false, seen: intervals };
-  });
-  return intervals;
-}
-
-// Whether two pictures of the window differ inside a control.
-function differsIn(a, b, name, scale = 1) {
-  const c = form.controls[name];
-  for (let y = Math.round(c.y * scale); y < Math.round((c.y + c.height) * scale); ++y) {
-    for (let x = Math.round(c.x * scale); x < Math.round((c.x + c.width) * scale); ++x) {
-      if (pixel(a, x, y).join() !== pixel(b, x, y).join()) return true;
-    }
-  }
-  return false;
 }
 
 // The rooster's place in the picture, where the help line says "Hahn".

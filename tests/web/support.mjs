@@ -550,25 +550,29 @@ function mirrorFields() {
   return Object.keys(fields).length ? fields : null;
 }
 
-// In the page: records every new text of the elements that stand for no
-// control of the form into window.wuselwortHeard.
+// In the page: records each text that the elements standing for no control
+// of the form are given, into window.wuselwortHeard; the same text given
+// twice is heard twice.
 function recordAnnouncements(controls) {
   if (window.wuselwortHeard) return true;
   const elements = mirrorElements();
   if (!elements.length) return false;
   const root = elements[0].getRootNode();
   const heard = [];
-  const last = new Map();
-  const note = () => {
-    for (const element of root.querySelectorAll('[id^="QApplication."]')) {
-      const text = element.textContent;
-      if (controls.includes(element.id.split('.').pop()) || !text || last.get(element.id) === text) continue;
-      last.set(element.id, text);
-      heard.push(text);
+  const announcer = (node) => {
+    for (let n = node; n && n !== root; n = n.parentNode) {
+      if (n.id?.startsWith('QApplication.')) return controls.includes(n.id.split('.').pop()) ? null : n;
     }
+    return null;
   };
-  new MutationObserver(note).observe(root, { subtree: true, childList: true, characterData: true, attributes: true });
-  note();
+  new MutationObserver((records) => {
+    const told = new Set();
+    for (const record of records) {
+      const element = announcer(record.target);
+      if (element) told.add(element);
+    }
+    for (const element of told) if (element.textContent) heard.push(element.textContent);
+  }).observe(root, { subtree: true, childList: true, characterData: true });
   window.wuselwortHeard = heard;
   return true;
 }
@@ -582,4 +586,35 @@ function summary(fields) {
 export function sameLetters(a, b) {
   const norm = (s) => [...s.replace(/\s/g, '')].sort().join('');
   return norm(a) === norm(b);
+}
+
+// Waits until the screen has shown `count` new lines of scrambled letters,
+// one after another, and returns the seconds between them. Qt tells screen
+// readers the line once per puzzle, as the desktop game announces it, so the
+// screen is what shows each shuffle.
+export async function shuffled(game, count) {
+  let last = await game.shot();
+  let when = Date.now();
+  const intervals = [];
+  await until(`${count} new lines of scrambled letters on the screen`, async () => {
+    const now = await game.shot();
+    if (differsIn(last, now, 'txtAusgabe', now.width / form.width)) {
+      intervals.push((Date.now() - when) / 1000);
+      last = now;
+      when = Date.now();
+    }
+    return intervals.length >= count || { ok: false, seen: intervals };
+  });
+  return intervals;
+}
+
+// Whether two pictures of the window differ inside a control.
+export function differsIn(a, b, name, scale = 1) {
+  const c = form.controls[name];
+  for (let y = Math.round(c.y * scale); y < Math.round((c.y + c.height) * scale); ++y) {
+    for (let x = Math.round(c.x * scale); x < Math.round((c.x + c.width) * scale); ++x) {
+      if (pixel(a, x, y).join() !== pixel(b, x, y).join()) return true;
+    }
+  }
+  return false;
 }

@@ -1,0 +1,150 @@
+// SPDX-FileCopyrightText: 2026 The Wuselwort developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Random play for RANDOM_PLAY_SECONDS (60): clicks, double and right clicks,
+// taps, hovers, drags and the wheel anywhere on the game but on "Ende"; keys
+// (Tab, Space, Return, the arrows, editing keys and shortcuts) and typed
+// words; resizes and turns of the window. The page must never crash or fail;
+// should the game end (Space on "Ende" when Tab has brought the focus there),
+// it starts again from the page. Afterwards the game must still answer:
+// "Tier" draws a new puzzle. It prints its seed; RANDOM_PLAY_SEED replays the
+// same input (the game's own draws differ). Each action goes to
+// build-web-tests/random-play.log, the page as the play left it to
+// random-play.png there.
+
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
+import { after, before, test } from 'node:test';
+import { Game, LOAD_MS, form, launch, outDir, pageState, serve, until } from './support.mjs';
+
+const seconds = Number(process.env.RANDOM_PLAY_SECONDS ?? 60);
+const seed = Number(process.env.RANDOM_PLAY_SEED ?? Math.floor(Math.random() * 2 ** 31));
+
+let server;
+let browser;
+before(async () => {
+  server = await serve();
+  browser = await launch();
+});
+after(async () => {
+  await browser?.close();
+  await server?.close();
+});
+
+// A small generator with a seed of its own (mulberry32), so that a seed replays.
+function generator(state) {
+  const next = () => {
+    state = (state + 0x6d2b79f5) | 0;
+    let t = Math.imul(state ^ (state >>> 15), 1 | state);
+    t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
+    return ((t ^ (t >>> 14)) >>> 0) / 2 ** 32;
+  };
+  return {
+    next,
+    int: (n) => Math.floor(next() * n),
+    pick: (list) => list[Math.floor(next() * list.length)],
+  };
+}
+
+const KEYS = ['Tab', 'Tab', 'Tab', 'Shift+Tab', 'Space', 'Space', 'Enter', 'ArrowLeft', 'ArrowRight', 'ArrowUp',
+  'ArrowDown', 'Backspace', 'Delete', 'Home', 'End', 'Escape', 'PageUp', 'PageDown', 'Control+a', 'Control+c',
+  'Control+v', 'Control+x', 'Control+z', 'Shift+ArrowLeft', 'F1'];
+const WORDS = ['Fuchs', 'Löwe', 'Strauß', 'Känguru', 'ÄÖÜäöüß', 'é€', '12345', ' ', 'x'.repeat(300), 'Tier'];
+const SIZES = [[1280, 800], [1005, 700], [800, 600], [768, 1024], [1024, 768], [1600, 1000], [360, 640], [640, 360]];
+
+test(`random play for ${seconds} s, and the game still answers`, async (t) => {
+  t.diagnostic(`seed ${seed} (replay: RANDOM_PLAY_SEED=${seed} RANDOM_PLAY_SECONDS=${seconds})`);
+  console.log(`random play for ${seconds} s, seed ${seed}`);
+  const random = generator(seed);
+  const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, hasTouch: true });
+  const log = fs.createWriteStream(path.join(outDir, 'random-play.log'));
+  log.write(`seed ${seed}, ${seconds} s\n`);
+  try {
+    const game = await Game.open(context, server.url);
+    await game.enableScreenReader();
+    const page = game.page;
+    const ende = form.controls.cmdEnde;
+    let viewport = { width: 1280, height: 800 };
+    let restarts = 0;
+    let actions = 0;
+
+    // A random point on the game where the page shows it, never on "Ende".
+    const point = async () => {
+      const box = await game.canvasBox();
+      for (;;) {
+        const fx = random.next() * form.width;
+        const fy = random.next() * form.height;
+        const onEnde = fx >= ende.x - 3 && fx <= ende.x + ende.width + 3 && fy >= ende.y - 3 && fy <= ende.y + ende.height + 3;
+        const x = box.x + fx * box.scale;
+        const y = box.y + fy * box.scale;
+        if (!onEnde && x >= 0 && y >= 0 && x < viewport.width && y < viewport.height) return [x, y];
+      }
+    };
+    const doings = [
+      [6, 'click', async () => page.mouse.click(...(await point()))],
+      [1, 'double click', async () => page.mouse.dblclick(...(await point()))],
+      [1, 'right click', async () => page.mouse.click(...(await point()), { button: 'right' })],
+      [3, 'tap', async () => page.touchscreen.tap(...(await point()))],
+      [3, 'hover', async () => page.mouse.move(...(await point()), { steps: 1 + random.int(5) })],
+      [2, 'drag', async () => {
+        await page.mouse.move(...(await point()));
+        await page.mouse.down();
+        await page.mouse.move(...(await point()), { steps: 2 + random.int(8) });
+        await page.mouse.up();
+      }],
+      [1, 'wheel', async () => {
+        await page.mouse.move(...(await point()));
+        await page.mouse.wheel(random.int(400) - 200, random.int(400) - 200);
+      }],
+      [8, 'key', async () => page.keyboard.press(random.pick(KEYS))],
+      [2, 'type', async () => page.keyboard.type(random.pick(WORDS))],
+      [1, 'resize', async () => {
+        const [width, height] = random.pick(SIZES);
+        viewport = { width, height };
+        await page.setViewportSize(viewport);
+        return `${width}x${height}`;
+      }],
+    ];
+    const total = doings.reduce((sum, [weight]) => sum + weight, 0);
+
+    const end = Date.now() + seconds * 1000;
+    while (Date.now() < end) {
+      let r = random.int(total);
+      const [, kind, act] = doings.find(([weight]) => (r -= weight) < 0);
+      const detail = await act();
+      ++actions;
+      log.write(`${actions} ${kind}${detail ? ` ${detail}` : ''}\n`);
+      const { state, message } = await pageState(page);
+      if (state === 'running') continue;
+      assert.ok(['ended', 'loading'].includes(state), `after ${kind}: the page is ${state}: ${message}`);
+      if (state === 'ended') {
+        ++restarts;
+        log.write(`the game ended; started again\n`);
+        await page.getByRole('button', { name: 'Noch einmal spielen' }).click();
+      }
+      await game.waitRunning();
+      await game.enableScreenReader();
+    }
+    t.diagnostic(`${actions} actions, ${restarts} restarts by "Ende"`);
+
+    // Still answering: "Tier" draws a puzzle, with new letters.
+    await page.setViewportSize({ width: 1280, height: 800 });
+    await page.mouse.up();
+    await page.screenshot({ path: path.join(outDir, 'random-play.png') });
+    const state = await pageState(page);
+    assert.equal(state.state, 'running', state.message);
+    const said = [];
+    await until('"Tier" to draw new letters', async () => {
+      const from = (await game.heard()).length;
+      await game.click('Command2');
+      const [, sorted] = await game.hear(/^Sortierte Buchstaben: (.+), Punkte: [57]$/, from, LOAD_MS);
+      said.push(sorted);
+      return new Set(said).size > 1 || { ok: false, seen: said };
+    }, LOAD_MS);
+    assert.deepEqual(game.console.problems(), []);
+  } finally {
+    log.end();
+    await context.close();
+  }
+});
