@@ -6,6 +6,8 @@
 #include "window/accessible_form.h"
 #include "window/form_style.h"
 
+#include <QDir>
+#include <QFontDatabase>
 #include <QScreen>
 #include <QStyleFactory>
 
@@ -26,6 +28,23 @@ QFont typeface(const QString &family, const QString &twin, qreal points, bool bo
     // vertically, the text keeps the face's own widths on every platform.
     font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
+}
+
+// Faces the program carries itself, where the platform has none (the web
+// build's, named in data/CMakeLists.txt): each stands in for the family its
+// resource is named after. Elsewhere the folder is missing.
+void addOwnFonts()
+{
+    static const bool added = [] {
+        const QDir folder(QStringLiteral(":/data/fonts"));
+        for (const QFileInfo &file : folder.entryInfoList(QDir::Files)) {
+            const int id = QFontDatabase::addApplicationFont(file.filePath());
+            for (const QString &family : QFontDatabase::applicationFontFamilies(id))
+                QFont::insertSubstitution(file.fileName(), family);
+        }
+        return true;
+    }();
+    Q_UNUSED(added);
 }
 
 // Designer keeps whole point sizes only, and the window's sizes are whole
@@ -135,6 +154,7 @@ void buildForm(Ui::MainWindow &ui, QWidget &window)
 {
     installAccessibleForm();
     ui.setupUi(&window);
+    addOwnFonts();
     setFonts(ui);
     // Fusion takes a button's face from its palette on every platform, and a
     // widget's style does not pass to its children: each control gets it.
