@@ -17,6 +17,11 @@
 
 #include <utility>
 
+#ifdef Q_OS_WASM
+#include <QTimer>
+#include <emscripten.h>
+#endif
+
 namespace {
 
 constexpr float twipsPerPixel = 15.0f;
@@ -34,7 +39,6 @@ MainWindow::MainWindow(Random &random, Clock &clock, Timer &timer, QWidget *pare
     densePictures_ = wantsDensePictures(*this);
     snakeTop_ = static_cast<float>(ui_->imgSchlange->y()) * snakeFrameScale /
                 static_cast<float>(ui_->picSchlangeSurface->height());
-    ui_->txtHilfe->setFocus();
 
     connectHandlers();
     installHelpLine();
@@ -68,7 +72,7 @@ void MainWindow::connectHandlers()
         {ui_->Command4, &Game::Command4_Click},         {ui_->cmdEnde, &Game::cmdEnde_Click},
     };
     for (const auto &[button, handler] : clicks)
-        connect(button, &QPushButton::clicked, this, [this, handler = handler] { (game_.*handler)(); });
+        connect(button, &QPushButton::clicked, this, [this, method = handler] { (game_.*method)(); });
     connect(ui_->HScroll1, &QScrollBar::valueChanged, this, [this] { game_.HScroll1_Change(); });
     connect(ui_->chkLetzter, &QCheckBox::toggled, this, [this] { chkLetzter_Click(); });
 }
@@ -94,7 +98,9 @@ void MainWindow::installHelpLine()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseMove) {
+    // A tap on a touch screen can come as a press without a move before it:
+    // it points at the control as much as a move there does.
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress) {
         auto *control = static_cast<QWidget *>(watched);
         const QPointF position = static_cast<QMouseEvent *>(event)->position();
         // A move that a child did not take reaches its container as well, but
@@ -124,8 +130,13 @@ void MainWindow::showEvent(QShowEvent *event)
 {
     // Centred as a whole, title bar and borders included: only a window about
     // to be shown knows the frame its platform puts round it.
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         move(pos() + screen()->availableGeometry().center() - frameGeometry().center());
+        // The focus starts in the help line. Where a platform activates the
+        // window before its controls are shown (the browser), Qt has passed
+        // the focus on to the first control shown by then.
+        ui_->txtHilfe->setFocus();
+    }
     QWidget::showEvent(event);
 }
 
@@ -134,6 +145,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // Nothing of a running clock may outlive the window.
     timer_.stop();
     event->accept();
+#ifdef Q_OS_WASM
+    // In the browser, Qt's event loop never returns, so the program ends here
+    // once the window has gone, and the page learns of it from Qt's loader.
+    // From a timer, because emscripten ends a program by throwing, which only
+    // its own callbacks catch.
+    QTimer::singleShot(0, [] { emscripten_force_exit(0); });
+#endif
 }
 
 void MainWindow::endProgram()
