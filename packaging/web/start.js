@@ -208,9 +208,9 @@
     var root = host && host.shadowRoot;
     var input = document.querySelector('body > input[type=text]');
     if (input) {
-      // Qt's hidden field that takes what an on-screen keyboard types; it is
-      // no place for the Tab key.
-      input.setAttribute('aria-label', 'Texteingabe für Wuselwort');
+      // Qt's hidden field that takes the keys, also those of an on-screen
+      // keyboard, once a control has the focus; no place for the Tab key.
+      input.setAttribute('aria-label', 'Tastatureingabe für Wuselwort');
       input.setAttribute('tabindex', '-1');
     }
     if (!root)
@@ -235,12 +235,12 @@
         var tag = element.tagName.toLowerCase();
         if (tag === 'input' || element.getAttribute('role') === 'scrollbar') {
           // Qt gives check boxes, text fields and the scroll bar their names
-          // as content, which browsers do not read for them; a text field's
+          // as content, which browsers do not read for them. A text field's
           // name goes to an attribute once its text is known, and its text
-          // into the content.
-          var text = element.getAttribute('name');
-          setAttribute(element, 'aria-label', text || element.textContent);
-          if (text && tag === 'input' && element.value !== element.textContent)
+          // into the content, until the name is put there again.
+          var name = element.getAttribute('name');
+          setAttribute(element, 'aria-label', name || element.textContent);
+          if (name && tag === 'input' && element.textContent !== name && element.value !== element.textContent)
             element.value = element.textContent;
           // Qt gives a scroll bar no orientation, which makes it upright.
           if (tag !== 'input')

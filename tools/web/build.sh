@@ -22,13 +22,14 @@ case "${1:-}" in
   *) echo "usage: tools/web/build.sh [--serve]" >&2; exit 2 ;;
 esac
 
-# >>> Debian 12 and older: the build runs in a Debian 13 root (tools/roots.sh).
-# Their emscripten is too old for Qt 6.8; serving needs nothing of Debian 13.
-release=$(. /etc/os-release && echo "${VERSION_ID:-}")
-if [ -n "$release" ] && [ "${release%%.*}" -lt 13 ]; then
-  . tools/roots.sh
+# >>> Other releases build in a Debian 13 root (tools/roots.sh): Debian 12's
+# emscripten is too old for Qt 6.8, and the host tools must be Debian 13's Qt
+# 6.8.2. Serving needs nothing of Debian 13.
+. tools/roots.sh
+if [ "$(release_of_machine)" != trixie ]; then
   run_in_release trixie tools/web/build.sh
   if [ -n "$serve" ]; then
+    tools/deps.sh python3 >&2
     exec python3 tools/web/serve.py build-web
   fi
   exit 0
@@ -37,7 +38,7 @@ fi
 
 qt=$(tools/web/qt.sh)
 export EMSDK=$PWD/build-web-qt/emsdk
-tools/deps.sh fonts-liberation python3-fonttools zip gzip >&2
+tools/deps.sh fonts-liberation python3-fonttools zip gzip git >&2
 cmake=build-web-cmake
 cmake -G Ninja -S . -B $cmake \
   -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
@@ -67,11 +68,12 @@ cp /usr/share/doc/fonts-liberation/copyright "$out/OFL.txt"
 
 # The source of what was built, as the GPL asks: the tracked files as they
 # stand in the work tree (Qt's source is Debian's, as the page says).
+git() { command git -c safe.directory="$PWD" "$@"; }
 epoch=$(git log -1 --format=%ct 2>/dev/null || date +%s)
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   git ls-files -z | while IFS= read -r -d '' file; do [ ! -f "$file" ] || printf '%s\0' "$file"; done
 else
-  find . -path './build*' -prune -o -path ./.git -prune -o -type f -printf '%P\0'
+  find . \( -path './build*' -o -path ./.git -o -name node_modules \) -prune -o -type f -printf '%P\0'
 fi | tar --null -T - --transform "s|^|$name/|" --sort=name --mtime="@$epoch" \
   --owner=0 --group=0 --numeric-owner -cf - | gzip -9 -n >"$out/$name-quelltext.tar.gz"
 
