@@ -130,30 +130,28 @@ def unselected(said):
 
 
 def stop(orca, game, control):
-    """One Tab: the control's name and role, then a text field's whole text,
-    which Orca follows with "selected", or the bar's value, which it says
-    with them."""
-    name = control["accessibleName"]
-    text, after = None, 0
-    if control["role"] == "text":
-        text, after = field_texts(game.pid).get(name), 1
-    elif control["role"] == "scroll bar":
-        text = control["value"]
+    """One Tab: the control's name and role, with them the bar's value, and
+    after them a text field's whole text, which Orca follows with
+    "selected"."""
+    name, first = control["accessibleName"], introduction(control)
+    if control["role"] == "scroll bar":
+        # Newer Orcas add the share of the bar's range: "5 125 percent".
+        first += " " + control["value"]
+    text = field_texts(game.pid).get(name) if control["role"] == "text" else None
 
     def whole(heard):
         # On a busy machine Orca may say what it heard of the old stop, pause,
         # and only then name the new one, and pause again before the text.
-        at = introduced(heard, control)
+        at = next((i for i, said in enumerate(heard) if squash(first) in squash(said)), None)
         return at is not None and (not text or any(unselected(said).endswith(squash(text))
-                                                   for said in heard[at + after:]))
+                                                   for said in heard[at + 1:]))
 
     heard = orca.hear("Tab", whole)
-    if not judge(name, heard, introduction(control)):
+    if not judge(name, heard, first):
         return False
     if not whole(heard):
-        what = "the whole text" if after else "the value"
-        failures.append("after %r Orca did not say %s %r" % (name, what, text))
-        print("  MISS %-24s not %s %r" % ("", what, text))
+        failures.append("after %r Orca did not say the whole text %r" % (name, text))
+        print("  MISS %-24s not the whole text %r" % ("", text))
         return False
     return True
 
