@@ -56,10 +56,14 @@
     refit.hidden = true;
     say(newState, text, buttonText);
     if (qtStarted) {
-      // Nothing of the program may take input any more: its part of the page goes.
+      // Nothing of the program may take input any more: its part of the page
+      // goes, and so does the field it takes the keys from.
       var empty = game.cloneNode(false);
       game.parentNode.replaceChild(empty, game);
       game = empty;
+      each(document.querySelectorAll('body > input[type=text]'), function (input) {
+        input.parentNode.removeChild(input);
+      });
     }
     if (newState === 'ended' || newState === 'crashed')
       button.focus();
