@@ -87,9 +87,8 @@ from_source() {
   cmake --install "$work/build" >&2
   # Debian's source makes Qt skip its plugins unless asked; a static Qt must
   # link its platform plugin into every program, so this one includes them.
-  grep -rl 'set(QT_SKIP_AUTO_PLUGIN_INCLUSION ON)' "$prefix/lib/cmake" | while read -r file; do
-    sed -i 's/set(QT_SKIP_AUTO_PLUGIN_INCLUSION ON)/set(QT_SKIP_AUTO_PLUGIN_INCLUSION OFF)/' "$file"
-  done
+  grep -rlZ 'set(QT_SKIP_AUTO_PLUGIN_INCLUSION ON)' "$prefix/lib/cmake" |
+    xargs -0 -r sed -i 's/set(QT_SKIP_AUTO_PLUGIN_INCLUSION ON)/set(QT_SKIP_AUTO_PLUGIN_INCLUSION OFF)/' || true
   rm -rf "$prefix/sbom" "$work"
   echo "$stamp" >"$out/stamp"
 }
