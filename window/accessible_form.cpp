@@ -74,12 +74,13 @@ public:
     }
     int characterCount() const override { return int(field()->text().size()); }
 
-    // Where the character stands: from the gap before it to the gap after
-    // it, on the line where the field draws its text. Of its own layout the
-    // field tells only where its caret stands, centred on the gap at the
-    // cursor; the other gaps lie where the same text in the same font puts
-    // them. Between a change of the text and the next paint the caret still
-    // stands where the old text had it.
+    // Where the character stands: between its edges, on the line where the
+    // field draws its text. Of its own layout the field tells only where its
+    // caret stands, centred on the gap at the cursor; the edges lie where the
+    // same text in the same font puts them, in the direction of the text, as
+    // the field lays it out whatever the window's direction. Between a change
+    // of the text and the next paint the caret still stands where the old
+    // text had it.
     QRect characterRect(int offset) const override
     {
         const QString text = field()->displayText();
@@ -87,17 +88,19 @@ public:
             return {};
         QTextLayout layout(text, field()->font());
         QTextOption option;
-        option.setTextDirection(field()->layoutDirection());
         option.setFlags(QTextOption::IncludeTrailingSpaces);
         layout.setTextOption(option);
         layout.beginLayout();
         const QTextLine line = layout.createLine();
         layout.endLayout();
-        const auto gap = [&line](int position) { return qRound(line.cursorToX(position)); };
+        const auto edge = [&line](int position, QTextLine::Edge side) {
+            return qRound(line.cursorToX(&position, side));
+        };
         const QRect caret = field()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-        const int origin = caret.left() + caret.width() / 2 - gap(field()->cursorPosition());
-        const int left = origin + gap(offset);
-        const int right = origin + gap(offset + 1);
+        const int origin =
+            caret.left() + caret.width() / 2 - edge(field()->cursorPosition(), QTextLine::Leading);
+        const int left = origin + edge(offset, QTextLine::Leading);
+        const int right = origin + edge(offset, QTextLine::Trailing);
         const QRect character(QPoint(std::min(left, right), caret.top()),
                               QPoint(std::max(left, right) - 1, caret.bottom()));
         return character.translated(field()->mapToGlobal(QPoint(0, 0)));

@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QScrollBar>
 
 #include <memory>
@@ -56,30 +57,38 @@ private slots:
         field->addSelection(2, 5);
         QCOMPARE(selected(), std::tuple(1, 2, 5));
         field->removeSelection(0);
-        field->setCursorPosition(4);
         QCOMPARE(selected(), std::tuple(0, 0, 0));
+        field->setCursorPosition(4);
         QCOMPARE(field->cursorPosition(), 4);
     }
 
     // A screen reader's review and a magnifier outline a character from the
     // gap before it to the gap after it, as high as the line: where the field
     // itself puts its caret at those gaps (centred on the gap), wherever the
-    // caret stands now. Outside the text there is no character, and a point
-    // off the field is at no offset.
+    // caret stands now, also on a desktop that reads from right to left (Qt's
+    // -reverse). Outside the text there is no character, and a point off the
+    // field is at no offset.
     void charactersStandWhereTheFieldDrawsThem_data()
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
-        QTest::newRow("left, framed") << "txtSortiert" << QStringLiteral("Eaeflnt     El. . . . t");
-        QTest::newRow("left, no frame") << "txtSuchwort" << QStringLiteral("Tasmanischer Teufel");
-        QTest::newRow("centred, narrow") << "Text1" << QStringLiteral("5");
-        QTest::newRow("centred") << "txtPunkte" << QStringLiteral(" 4");
-        QTest::newRow("centred, wide") << "txtHilfe" << QStringLiteral("Lösung zeigen.");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::newRow("left, framed") << "txtSortiert" << QStringLiteral("Eaeflnt     El. . . . t") << false;
+        QTest::newRow("left, no frame") << "txtSuchwort" << QStringLiteral("Tasmanischer Teufel") << false;
+        QTest::newRow("centred, narrow") << "Text1" << QStringLiteral("5") << false;
+        QTest::newRow("centred") << "txtPunkte" << QStringLiteral(" 4") << false;
+        QTest::newRow("centred, wide") << "txtHilfe" << QStringLiteral("Lösung zeigen.") << false;
+        QTest::newRow("right to left") << "txtPunkte" << QStringLiteral(" 4") << true;
+        QTest::newRow("right to left, blanks after") << "txtSortiert" << QStringLiteral("Fchus  ") << true;
     }
     void charactersStandWhereTheFieldDrawsThem()
     {
         QFETCH(QString, field);
         QFETCH(QString, text);
+        QFETCH(bool, rightToLeft);
+        // As -reverse does, before the window is made.
+        QGuiApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        const auto leftToRight = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
         WindowFixture f;
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
         auto *edit = f.control<QLineEdit>(field);
@@ -100,8 +109,9 @@ private slots:
             edit->setCursorPosition(caret);
             for (int at = 0; at < text.size(); ++at) {
                 const QRect box = reader->characterRect(at);
-                QCOMPARE(box, QRect(QPoint(gaps[at], line.top()), QPoint(gaps[at + 1] - 1, line.bottom())));
-                QCOMPARE(reader->offsetAtPoint(box.topLeft() + QPoint(1, 1)), at);
+                QCOMPARE(box, QRect(QPoint(std::min(gaps[at], gaps[at + 1]), line.top()),
+                                    QPoint(std::max(gaps[at], gaps[at + 1]) - 1, line.bottom())));
+                QCOMPARE(reader->offsetAtPoint(box.center()), at);
             }
         }
         QVERIFY(reader->characterRect(-1).isNull() && reader->characterRect(int(text.size())).isNull());
