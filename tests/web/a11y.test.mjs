@@ -9,7 +9,7 @@
 
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { Game, ROLES, form, launch, serve } from './support.mjs';
+import { Game, ROLES, TEST_MS, form, launch, serve } from './support.mjs';
 
 let server;
 let browser;
@@ -58,7 +58,7 @@ function described(controls, names) {
   return Object.fromEntries(names.map((n) => [n, controls[n] ?? 'missing']));
 }
 
-test('every control in the accessibility tree with its name and role, at the start, in a puzzle and with the solution shown', async (t) => {
+test('every control in the accessibility tree with its name and role, at the start, in a puzzle and with the solution shown', { timeout: TEST_MS }, async (t) => {
   const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
   try {
     const game = await Game.open(context, server.url);

@@ -13,7 +13,8 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
 import {
-  Game, colourCount, decodePng, form, launch, outDir, pageState, serve, shuffled, until, waitForState, webDir, watchConsole,
+  Game, TEST_MS, colourCount, decodePng, form, launch, outDir, pageState, serve, shuffled, until, waitForState, watchConsole,
+  webDir,
 } from './support.mjs';
 
 let server;
@@ -48,7 +49,7 @@ async function openPage(prepare = async () => {}, options = {}) {
   return { context, page, watch };
 }
 
-test('a browser without WebAssembly says so in German', async () => {
+test('a browser without WebAssembly says so in German', { timeout: TEST_MS }, async () => {
   const { context, page, watch } = await openPage((p) => p.addInitScript(() => delete window.WebAssembly));
   try {
     await page.goto(server.url);
@@ -60,7 +61,7 @@ test('a browser without WebAssembly says so in German', async () => {
   }
 });
 
-test('a browser without WebGL gets the game or a German message about it', async () => {
+test('a browser without WebGL gets the game or a German message about it', { timeout: TEST_MS }, async () => {
   const { context, page, watch } = await openPage((p) => p.addInitScript(() => {
     for (const type of [HTMLCanvasElement, window.OffscreenCanvas].filter(Boolean)) {
       const getContext = type.prototype.getContext;
@@ -113,7 +114,7 @@ const failures = [
 ];
 
 for (const [what, prepare, pattern, expected] of failures) {
-  test(`a failed download (${what}) gets a German message and a way to try again`, async () => {
+  test(`a failed download (${what}) gets a German message and a way to try again`, { timeout: TEST_MS }, async () => {
     const { context, page, watch } = await openPage(prepare);
     try {
       await page.goto(server.url);
@@ -135,7 +136,7 @@ for (const [what, prepare, pattern, expected] of failures) {
   });
 }
 
-test('keys and clicks while the game loads do nothing to it, and the page says it is loading', async () => {
+test('keys and clicks while the game loads do nothing to it, and the page says it is loading', { timeout: TEST_MS }, async () => {
   let release;
   const held = new Promise((resolve) => { release = resolve; });
   const { context, page, watch } = await openPage((p) => p.route(WASM, async (route) => {
@@ -175,7 +176,7 @@ test('keys and clicks while the game loads do nothing to it, and the page says i
   }
 });
 
-test('a resized window keeps the game running; the page offers to fit it anew, which starts it at the new size', async () => {
+test('a resized window keeps the game running; the page offers to fit it anew, which starts it at the new size', { timeout: TEST_MS }, async () => {
   const { context, page, watch } = await openPage();
   try {
     await page.goto(server.url);
@@ -203,7 +204,7 @@ test('a resized window keeps the game running; the page offers to fit it anew, w
   }
 });
 
-test('a tablet turned on its side and back keeps the game playable by touch', async () => {
+test('a tablet turned on its side and back keeps the game playable by touch', { timeout: TEST_MS }, async () => {
   const { context, page, watch } = await openPage(async () => {}, {
     viewport: { width: 768, height: 1024 }, deviceScaleFactor: 2, isMobile: true, hasTouch: true,
   });
@@ -227,7 +228,7 @@ test('a tablet turned on its side and back keeps the game playable by touch', as
   }
 });
 
-test('a page left in the background for minutes keeps time when it comes back', async (t) => {
+test('a page left in the background for minutes keeps time when it comes back', { timeout: TEST_MS }, async (t) => {
   const minutes = Number(process.env.BACKGROUND_MINUTES ?? 5);
   const { context, page, watch } = await openPage((p, c) => c.clock.install());
   try {
@@ -265,7 +266,7 @@ test('a page left in the background for minutes keeps time when it comes back', 
   }
 });
 
-test('typing into the thinking time, which only the scroll bar sets, changes nothing', async () => {
+test('typing into the thinking time, which only the scroll bar sets, changes nothing', { timeout: TEST_MS }, async () => {
   const { context, page, watch } = await openPage();
   try {
     await page.goto(server.url);

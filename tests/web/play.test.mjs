@@ -7,7 +7,9 @@
 import assert from 'node:assert/strict';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
-import { Game, colourCount, form, launch, outDir, sameLetters, serve, shuffled, until, waitForState } from './support.mjs';
+import {
+  Game, TEST_MS, colourCount, form, launch, outDir, sameLetters, serve, shuffled, until, waitForState,
+} from './support.mjs';
 
 let server;
 let browser;
@@ -34,7 +36,7 @@ function startingScore(letters) {
 // The rooster's place in the picture, where the help line says "Hahn".
 const ROOSTER = [96, 252];
 
-test('a puzzle by mouse: "Tier", a hint, the letters shuffled each second, half time costs 2, the end shows "0" and the solution', async () => {
+test('a puzzle by mouse: "Tier", a hint, the letters shuffled each second, half time costs 2, the end shows "0" and the solution', { timeout: TEST_MS }, async () => {
   const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
   try {
     const game = await Game.open(context, server.url);
@@ -96,7 +98,7 @@ test('a puzzle by mouse: "Tier", a hint, the letters shuffled each second, half 
   }
 });
 
-test('the keyboard focus starts on the help line, as on the desktop', async () => {
+test('the keyboard focus starts on the help line, as on the desktop', { timeout: TEST_MS }, async () => {
   const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
   try {
     const game = await Game.open(context, server.url);
@@ -107,7 +109,7 @@ test('the keyboard focus starts on the help line, as on the desktop', async () =
   }
 });
 
-test('a puzzle by keyboard: Tab round the form, Space, the arrows, a hint and "Zeigen"', async () => {
+test('a puzzle by keyboard: Tab round the form, Space, the arrows, a hint and "Zeigen"', { timeout: TEST_MS }, async () => {
   const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
   try {
     const game = await Game.open(context, server.url);
@@ -176,7 +178,7 @@ async function pictureOfAPuzzle(game, file, input = 'mouse') {
 }
 
 for (const ratio of [1, 2]) {
-  test(`at device pixel ratio ${ratio} the window is drawn at full resolution (web-dpr${ratio}.png)`, async () => {
+  test(`at device pixel ratio ${ratio} the window is drawn at full resolution (web-dpr${ratio}.png)`, { timeout: TEST_MS }, async () => {
     const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, deviceScaleFactor: ratio });
     try {
       const game = await Game.open(context, server.url);
@@ -192,7 +194,7 @@ for (const ratio of [1, 2]) {
   });
 }
 
-test('on a tablet held upright the whole form is shown scaled and sharp, and plays by touch (web-tablet.png)', async () => {
+test('on a tablet held upright the whole form is shown scaled and sharp, and plays by touch (web-tablet.png)', { timeout: TEST_MS }, async () => {
   const context = await browser.newContext({
     viewport: { width: 768, height: 1024 }, deviceScaleFactor: 2, isMobile: true, hasTouch: true,
   });
@@ -212,7 +214,7 @@ test('on a tablet held upright the whole form is shown scaled and sharp, and pla
   }
 });
 
-test('"Ende" ends the game; the page says so and starts it again (web-ende.png)', async () => {
+test('"Ende" ends the game; the page says so and starts it again (web-ende.png)', { timeout: TEST_MS }, async () => {
   const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
   try {
     const game = await Game.open(context, server.url);

@@ -20,6 +20,7 @@ import { Game, LOAD_MS, form, launch, outDir, pageState, serve, until } from './
 
 const seconds = Number(process.env.RANDOM_PLAY_SECONDS ?? 60);
 const seed = Number(process.env.RANDOM_PLAY_SEED ?? Math.floor(Math.random() * 2 ** 31));
+const STUCK_MS = 60_000;
 
 let server;
 let browser;
@@ -53,7 +54,7 @@ const KEYS = ['Tab', 'Tab', 'Tab', 'Shift+Tab', 'Space', 'Space', 'Enter', 'Arro
 const WORDS = ['Fuchs', 'Löwe', 'Strauß', 'Känguru', 'ÄÖÜäöüß', 'é€', '12345', ' ', 'x'.repeat(300), 'Tier'];
 const SIZES = [[1280, 800], [1005, 700], [800, 600], [768, 1024], [1024, 768], [1600, 1000], [360, 640], [640, 360]];
 
-test(`random play for ${seconds} s, and the game still answers`, async (t) => {
+test(`random play for ${seconds} s, and the game still answers`, { timeout: (seconds + 600) * 1000 }, async (t) => {
   t.diagnostic(`seed ${seed} (replay: RANDOM_PLAY_SEED=${seed} RANDOM_PLAY_SECONDS=${seconds})`);
   console.log(`random play for ${seconds} s, seed ${seed}`);
   const random = generator(seed);
@@ -70,35 +71,70 @@ test(`random play for ${seconds} s, and the game still answers`, async (t) => {
     let actions = 0;
 
     // A random point on the game where the page shows it, never on "Ende".
+    // Where the page has scrolled the game out of sight, it scrolls back first.
     const point = async () => {
-      const box = await game.canvasBox();
-      for (;;) {
+      for (let attempt = 0; ; ++attempt) {
+        const box = await game.canvasBox();
         const fx = random.next() * form.width;
         const fy = random.next() * form.height;
         const onEnde = fx >= ende.x - 3 && fx <= ende.x + ende.width + 3 && fy >= ende.y - 3 && fy <= ende.y + ende.height + 3;
-        const x = box.x + fx * box.scale;
-        const y = box.y + fy * box.scale;
+        const x = Math.round(box.x + fx * box.scale);
+        const y = Math.round(box.y + fy * box.scale);
         if (!onEnde && x >= 0 && y >= 0 && x < viewport.width && y < viewport.height) return [x, y];
+        if (attempt % 50 === 49) await page.evaluate(() => window.scrollTo(0, 0));
       }
     };
+    // Each does something and says what, for the log.
     const doings = [
-      [6, 'click', async () => page.mouse.click(...(await point()))],
-      [1, 'double click', async () => page.mouse.dblclick(...(await point()))],
-      [1, 'right click', async () => page.mouse.click(...(await point()), { button: 'right' })],
-      [3, 'tap', async () => page.touchscreen.tap(...(await point()))],
-      [3, 'hover', async () => page.mouse.move(...(await point()), { steps: 1 + random.int(5) })],
+      [6, 'click', async () => {
+        const at = await point();
+        await page.mouse.click(...at);
+        return at;
+      }],
+      [1, 'double click', async () => {
+        const at = await point();
+        await page.mouse.dblclick(...at);
+        return at;
+      }],
+      [1, 'right click', async () => {
+        const at = await point();
+        await page.mouse.click(...at, { button: 'right' });
+        return at;
+      }],
+      [3, 'tap', async () => {
+        const at = await point();
+        await page.touchscreen.tap(...at);
+        return at;
+      }],
+      [3, 'hover', async () => {
+        const at = await point();
+        await page.mouse.move(...at, { steps: 1 + random.int(5) });
+        return at;
+      }],
       [2, 'drag', async () => {
-        await page.mouse.move(...(await point()));
+        const [from, to] = [await point(), await point()];
+        await page.mouse.move(...from);
         await page.mouse.down();
-        await page.mouse.move(...(await point()), { steps: 2 + random.int(8) });
+        await page.mouse.move(...to, { steps: 2 + random.int(8) });
         await page.mouse.up();
+        return [from, to];
       }],
       [1, 'wheel', async () => {
-        await page.mouse.move(...(await point()));
-        await page.mouse.wheel(random.int(400) - 200, random.int(400) - 200);
+        const [at, dx, dy] = [await point(), random.int(400) - 200, random.int(400) - 200];
+        await page.mouse.move(...at);
+        await page.mouse.wheel(dx, dy);
+        return [at, dx, dy];
       }],
-      [8, 'key', async () => page.keyboard.press(random.pick(KEYS))],
-      [2, 'type', async () => page.keyboard.type(random.pick(WORDS))],
+      [8, 'key', async () => {
+        const key = random.pick(KEYS);
+        await page.keyboard.press(key);
+        return key;
+      }],
+      [2, 'type', async () => {
+        const word = random.pick(WORDS);
+        await page.keyboard.type(word);
+        return word.length > 20 ? `${word.slice(0, 20)}... (${word.length})` : word;
+      }],
       [1, 'resize', async () => {
         const [width, height] = random.pick(SIZES);
         viewport = { width, height };
@@ -106,16 +142,20 @@ test(`random play for ${seconds} s, and the game still answers`, async (t) => {
         return `${width}x${height}`;
       }],
     ];
+    // An action or a look at the page that takes this long means a page that
+    // no longer answers.
+    const answered = (promise, what) => Promise.race([promise, new Promise((_, reject) => setTimeout(
+      () => reject(new assert.AssertionError({ message: `no answer for ${STUCK_MS / 1000} s after ${what}` })), STUCK_MS).unref())]);
     const total = doings.reduce((sum, [weight]) => sum + weight, 0);
 
     const end = Date.now() + seconds * 1000;
     while (Date.now() < end) {
       let r = random.int(total);
       const [, kind, act] = doings.find(([weight]) => (r -= weight) < 0);
-      const detail = await act();
       ++actions;
-      log.write(`${actions} ${kind}${detail ? ` ${detail}` : ''}\n`);
-      const { state, message } = await pageState(page);
+      const detail = await answered(act(), `${kind} (action ${actions})`);
+      log.write(`${actions} ${kind} ${JSON.stringify(detail)}\n`);
+      const { state, message } = await answered(pageState(page), `${kind} ${JSON.stringify(detail)} (action ${actions})`);
       if (state === 'running') continue;
       assert.ok(['ended', 'loading'].includes(state), `after ${kind}: the page is ${state}: ${message}`);
       if (state === 'ended') {

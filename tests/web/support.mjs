@@ -23,6 +23,9 @@ fs.mkdirSync(outDir, { recursive: true });
 // waits for them unless what it waits for does not come.
 export const LOAD_MS = 180_000;
 export const STEP_MS = 30_000;
+// The bound of one whole check, so that a page that stops answering fails it
+// instead of holding the run.
+export const TEST_MS = 600_000;
 
 export function sleep(ms) {
   return new Promise((resolve) => setTimeout(resolve, ms));
