@@ -261,8 +261,8 @@ export function launch(options = {}) {
 }
 
 // Everything a page says in the console, its uncaught errors and crashes.
-// problems() lists what counts as a fault: every error and warning, save those
-// that match one of the patterns a check expects.
+// problems() lists what counts as a fault, each once with how often: every
+// error and warning, save those that match one of the patterns a check expects.
 export function watchConsole(page) {
   const entries = [];
   page.on('console', (message) => {
@@ -274,10 +274,14 @@ export function watchConsole(page) {
   return {
     entries,
     problems(expected = []) {
-      return entries
-        .filter((e) => ['error', 'warning', 'assert', 'pageerror', 'crash'].includes(e.type))
-        .filter((e) => !expected.some((pattern) => pattern.test(`${e.text} ${e.url}`)))
-        .map((e) => `[${e.type}] ${e.text}${e.url ? ` (${e.url})` : ''}`);
+      const counts = new Map();
+      for (const e of entries) {
+        if (!['error', 'warning', 'assert', 'pageerror', 'crash'].includes(e.type)) continue;
+        if (expected.some((pattern) => pattern.test(`${e.text} ${e.url}`))) continue;
+        const line = `[${e.type}] ${e.text}${e.url ? ` (${e.url})` : ''}`;
+        counts.set(line, (counts.get(line) ?? 0) + 1);
+      }
+      return [...counts].map(([line, n]) => (n > 1 ? `${line} (${n} times)` : line));
     },
   };
 }
