@@ -7,7 +7,7 @@
 // browser's own figures. Prints a table of medians with their ranges and the
 // ratios game/bare. Usage: node bench/web/bench.mjs SITE, where SITE holds
 // the game's folder (build-web) with bare.js, bare.wasm and page.html beside
-// it. BENCH_WEB_LOADS (9) loads of each program, BENCH_WEB_RUNS (3) clock
+// it. BENCH_WEB_LOADS (9) loads of each program, BENCH_WEB_RUNS (5) clock
 // runs of each, alternating.
 
 import fs from 'node:fs';
@@ -18,7 +18,7 @@ import { form, launch, serve, sleep, until } from '../../tests/web/support.mjs';
 
 const site = path.resolve(process.argv[2] ?? 'build-web-bench/site');
 const loads = Number(process.env.BENCH_WEB_LOADS ?? 9);
-const runs = Number(process.env.BENCH_WEB_RUNS ?? 3);
+const runs = Number(process.env.BENCH_WEB_RUNS ?? 5);
 const CLOCK_SECONDS = 10;
 
 // The programs, each on a page: the game and the bare window on the same

@@ -8,7 +8,7 @@
 # clock, from the browser's own figures. Prints a table with ratios.
 # The game comes from tools/web/build.sh (build-web/), the bare window is
 # built in build-web-bench/. Debian 13 only: on Debian 12 it runs in a Debian
-# 13 root (tools/roots.sh). BENCH_WEB_LOADS (9) and BENCH_WEB_RUNS (3) set the
+# 13 root (tools/roots.sh). BENCH_WEB_LOADS (9) and BENCH_WEB_RUNS (5) set the
 # number of loads and of clock runs of each program.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
