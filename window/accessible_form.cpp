@@ -87,9 +87,6 @@ public:
         if (offset < 0 || offset >= text.size())
             return {};
         QTextLayout layout(text, field()->font());
-        QTextOption option;
-        option.setFlags(QTextOption::IncludeTrailingSpaces);
-        layout.setTextOption(option);
         layout.beginLayout();
         const QTextLine line = layout.createLine();
         layout.endLayout();
