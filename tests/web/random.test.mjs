@@ -33,6 +33,9 @@ after(async () => {
   await server?.close();
 });
 
+// The game's window is not on the page (any more).
+class Gone extends Error {}
+
 // A small generator with a seed of its own (mulberry32), so that a seed replays.
 function generator(state) {
   const next = () => {
@@ -75,6 +78,7 @@ test(`random play for ${seconds} s, and the game still answers`, { timeout: (sec
     const point = async () => {
       for (let attempt = 0; ; ++attempt) {
         const box = await game.canvasBox();
+        if (!box) throw new Gone();
         const fx = random.next() * form.width;
         const fy = random.next() * form.height;
         const onEnde = fx >= ende.x - 3 && fx <= ende.x + ende.width + 3 && fy >= ende.y - 3 && fy <= ende.y + ende.height + 3;
@@ -153,7 +157,17 @@ test(`random play for ${seconds} s, and the game still answers`, { timeout: (sec
       let r = random.int(total);
       const [, kind, act] = doings.find(([weight]) => (r -= weight) < 0);
       ++actions;
-      const detail = await answered(act(), `${kind} (action ${actions})`);
+      let detail;
+      try {
+        detail = await answered(act(), `${kind} (action ${actions})`);
+      } catch (error) {
+        if (!(error instanceof Gone)) throw error;
+        // What an earlier action did, "Ende" or a fit anew, has taken the game
+        // away: the page says why, or the game comes back.
+        detail = 'no game on the page';
+        await until('the page to say why the game has gone, or the game back', async () =>
+          (await pageState(page)).state !== 'running' || (await game.canvasBox()), LOAD_MS);
+      }
       log.write(`${actions} ${kind} ${JSON.stringify(detail)}\n`);
       const { state, message } = await answered(pageState(page), `${kind} ${JSON.stringify(detail)} (action ${actions})`);
       if (state === 'running') continue;

@@ -14,7 +14,7 @@ import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import zlib from 'node:zlib';
 
-export const top = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+const top = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 export const webDir = path.resolve(process.env.WUSELWORT_WEB || path.join(top, 'build-web'));
 export const outDir = path.join(top, 'build-web-tests');
 fs.mkdirSync(outDir, { recursive: true });
@@ -78,7 +78,7 @@ const child = (node, tag) => node.children.find((c) => c.tag === tag);
 // The controls of window/main_window.ui by object name: class, place in the
 // window (x, y, width, height in pixels of the form), accessibleName, text,
 // help sentence and whether the form shows it; and the tab order.
-export function readForm() {
+function readForm() {
   const ui = parseXml(fs.readFileSync(path.join(top, 'window/main_window.ui'), 'utf8'));
   const form = child(ui, 'ui');
   const controls = {};
@@ -99,7 +99,7 @@ export function readForm() {
     controls[widget.attrs.name] = {
       name: widget.attrs.name, class: widget.attrs.class, x, y, width: rect.width, height: rect.height,
       accessibleName: props.accessibleName, text: props.text, hilfe: props.hilfe,
-      shown: props.visible !== false, readOnly: props.readOnly === true, parents,
+      shown: props.visible !== false, parents,
     };
     for (const c of widget.children.filter((c) => c.tag === 'widget')) walk(c, x, y, [...parents, widget.attrs.name]);
   };
@@ -248,7 +248,7 @@ export async function serve(folder = webDir) {
 // ---------------------------------------------------------------------------
 // The browser
 
-export const CHROMIUM_ARGS = ['--no-sandbox', '--disable-quic', '--no-first-run', '--disable-background-networking',
+const CHROMIUM_ARGS = ['--no-sandbox', '--disable-quic', '--no-first-run', '--disable-background-networking',
   '--disable-component-update', '--disable-sync', '--enable-unsafe-swiftshader'];
 
 export function launch(options = {}) {
@@ -304,7 +304,7 @@ export async function waitForState(page, states, timeout = LOAD_MS) {
   return pageState(page);
 }
 
-export const SCREEN_READER_BUTTON = /^(Enable Screen Reader|Bildschirmleser einschalten)$/;
+const SCREEN_READER_BUTTON = /^(Enable Screen Reader|Bildschirmleser einschalten)$/;
 
 export class Game {
   constructor(page, watch) {
@@ -408,10 +408,6 @@ export class Game {
     return inPage(this.page, mirrorFields);
   }
 
-  async text(name) {
-    return (await this.read())?.[name]?.text;
-  }
-
   // Waits until the fields satisfy check(fields), which returns something
   // truthy; returns that.
   async waitFor(what, check, timeout = STEP_MS) {
@@ -495,7 +491,7 @@ export class Game {
 
 // The share of the pixels of a band two pixels wide round a control's edge,
 // outside it, that are black: the ring on the form's light ground.
-export function ringShare(image, control, scale) {
+function ringShare(image, control, scale) {
   const x0 = Math.round(control.x * scale) - 2;
   const y0 = Math.round(control.y * scale) - 2;
   const x1 = Math.round((control.x + control.width) * scale) + 1;
@@ -616,7 +612,7 @@ export async function shuffled(game, count) {
 }
 
 // Whether two pictures of the window differ inside a control.
-export function differsIn(a, b, name, scale = 1) {
+function differsIn(a, b, name, scale = 1) {
   const c = form.controls[name];
   for (let y = Math.round(c.y * scale); y < Math.round((c.y + c.height) * scale); ++y) {
     for (let x = Math.round(c.x * scale); x < Math.round((c.x + c.width) * scale); ++x) {
