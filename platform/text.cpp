@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/text.h"
 
-#include <algorithm>
-
 namespace text {
 
 Text mid(const Text &text, long start, long length)
@@ -11,8 +9,8 @@ Text mid(const Text &text, long start, long length)
     const long size = static_cast<long>(text.size());
     if (start < 1 || start > size || length <= 0)
         return {};
-    const long count = std::min(length, size - start + 1);
-    return text.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(count));
+    // substr cuts a length that reaches beyond the end at the end.
+    return text.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(length));
 }
 
 int codeAt(const Text &text, long position)

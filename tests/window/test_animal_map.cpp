@@ -18,8 +18,7 @@ private slots:
             QTest::addRow("%g, %g", point.x(), point.y()) << float(point.x()) << float(point.y()) << name;
         };
         // Every animal in the middle of its ranges, and next to the bounds that a
-        // range includes: the lower bounds of the first column's cascade. Bounds
-        // only where a pointer meets them, at whole pixels (15 twips each).
+        // range includes: the lower bounds of the first column's cascade.
         const std::pair<QPointF, const char *> animals[] = {
             {{400, 900}, "Gottesanbeterin"}, {{400, 1800}, "Maus"},           {{400, 3000}, "Henne"},
             {{400, 5500}, "Erdmännchen"},    {{1500, 3500}, "Hahn"},          {{2100, 3500}, "Hahn"},
@@ -39,11 +38,13 @@ private slots:
         // Every other bound excludes its own value, with animals on both sides,
         // and the gaps between ranges belong to no animal.
         for (const QPointF &point :
-             {QPointF(0, 900),      QPointF(4500, 6500), QPointF(6000, 5000),  QPointF(9000, 4000),
+             {QPointF(0, 900), QPointF(4500, 6500), QPointF(6000, 5000), QPointF(9000, 4000),
               QPointF(12000, 3800), QPointF(7500, 4500), QPointF(11500, 4500), QPointF(6500, 3000),
-              QPointF(9250, 4500),  QPointF(1500, 3000), QPointF(2100, 3000),  QPointF(8500, 4500),
-              QPointF(3200, 3000),  QPointF(8500, 3000), QPointF(10250, 3000), QPointF(10250, 4500),
-              QPointF(1500, 6000),  QPointF(3200, 6000), QPointF(4250, 2700),  QPointF(5500, 1500)})
+              QPointF(9250, 4500), QPointF(1500, 3000), QPointF(2100, 3000), QPointF(8500, 4500),
+              QPointF(3200, 3000), QPointF(8500, 3000), QPointF(10250, 3000), QPointF(10250, 4500),
+              QPointF(1500, 6000), QPointF(3200, 6000), QPointF(4250, 2700), QPointF(5500, 1500),
+              // Met only between whole pixels, as at the browser's fractional scales.
+              QPointF(4250, 2000), QPointF(11500, 2000)})
             row(point, none);
     }
 
