@@ -6,16 +6,98 @@
 #include "window/accessible_form.h"
 #include "window/form_style.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 #include <vector>
 
 namespace {
+
+// A read-only field takes no text from an input method either. QLineEdit
+// inserts whatever one commits; most input methods ask first whether the
+// field takes text, but not all (the browser's sends what the page's hidden
+// field was typed into when the field refused the key).
+class ReadOnlyGuard final : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const auto *field = qobject_cast<const QLineEdit *>(watched);
+        return event->type() == QEvent::InputMethod && field != nullptr && field->isReadOnly();
+    }
+};
+
+// At a fractional pixel ratio (a form scaled to fit, a screen at 150 %) Qt
+// rounds a changed area to device pixels otherwise than it paints it: at its
+// edges pixels are cleared that nothing paints, or painted but not shown, and
+// what moved, such as the focus ring, leaves marks. There every change
+// repaints the whole window, which costs a small form little.
+class WholeRepaint final : public QObject {
+public:
+    explicit WholeRepaint(QWidget &window) : QObject(&window), window_(window)
+    {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::Show:
+            // By now the window has its platform window, which is exposed.
+            if (QWindow *handle = window_.windowHandle())
+                handle->installEventFilter(this);
+            return false;
+        case QEvent::Expose:
+            // A platform may expose the window while a change waits to be
+            // painted, which the exposure would then paint alone: first the
+            // window repaints.
+            if (fractional())
+                QCoreApplication::sendPostedEvents(&window_, QEvent::UpdateRequest);
+            return false;
+        case QEvent::UpdateRequest:
+            if (watched != &window_ || repainting_ || !fractional() || !window_.isVisible() ||
+                !window_.updatesEnabled())
+                return false;
+            repaintWhole();
+            return true;
+        default: return false;
+        }
+    }
+
+private:
+    // Painted at once, and with it what the request was for. Qt repaints of a
+    // window the parts that its opaque controls do not cover, and those of
+    // the controls that have changed: they are all marked.
+    void repaintWhole()
+    {
+        repainting_ = true;
+        for (QWidget *control : window_.findChildren<QWidget *>())
+            if (control->autoFillBackground() || control->testAttribute(Qt::WA_OpaquePaintEvent))
+                control->update();
+        // Marking may have asked for a later repaint, which this one does.
+        QCoreApplication::removePostedEvents(&window_, QEvent::UpdateRequest);
+        window_.repaint();
+        repainting_ = false;
+    }
+
+    bool fractional() const
+    {
+        const qreal ratio = window_.devicePixelRatio();
+        return ratio != std::floor(ratio);
+    }
+
+    QWidget &window_;
+    bool repainting_ = false;
+};
 
 // The named face, or its metric-compatible free twin where it is missing.
 QFont typeface(const QString &family, const QString &twin, qreal points, bool bold = false)
@@ -163,6 +245,10 @@ void buildForm(Ui::MainWindow &ui, QWidget &window)
     for (QWidget *control : window.findChildren<QWidget *>())
         control->setStyle(style);
     style->ringFocus(window);
+    auto *guard = new ReadOnlyGuard(&window);
+    for (QLineEdit *field : window.findChildren<QLineEdit *>())
+        field->installEventFilter(guard);
+    new WholeRepaint(window);
     followDesktop(ui);
     ui.picSchlange->setBackgroundRole(QPalette::Base);
     window.setWindowIcon(QIcon(QStringLiteral(":/data/smiley.ico")));

@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -258,6 +259,49 @@ private slots:
                         .arg(control != nullptr ? control->objectName() : QStringLiteral("window"))
                         .arg(QColor(switched.pixel(x, y)).name(), QColor(expected.pixel(x, y)).name())));
             }
+    }
+
+    // What the screen shows, after play and with the focus ring going round,
+    // is what a fresh paint of the window draws. Run also at a scale whose
+    // pixels fall between the device's (a form fitted to a tablet), where a
+    // repaint of only what changed leaves stale marks.
+    void screenShowsWhatAFreshPaintDraws()
+    {
+        WindowFixture f;
+        f.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        playAWhile(f);
+        f.control("txtHilfe")->setFocus();
+        // The window's raster backing store, whose pixels the screen gets, is
+        // an image while it is open for painting (here: for painting nothing).
+        const auto shownImage = [&f] {
+            QBackingStore *store = f.window.backingStore();
+            store->beginPaint(QRegion());
+            QPaintDevice *device = store->paintDevice();
+            QImage image;
+            if (device->devType() == QInternal::Image)
+                image = static_cast<QImage *>(device)->convertToFormat(QImage::Format_RGB32);
+            store->endPaint();
+            return image;
+        };
+        for (int stop = 0; stop < 24; ++stop) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            f.time.nextStep();
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+            const QImage shown = shownImage();
+            const QImage fresh = f.window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(shown.size(), fresh.size());
+            for (int y = 0; y < fresh.height(); ++y)
+                for (int x = 0; x < fresh.width(); ++x)
+                    if (shown.pixel(x, y) != fresh.pixel(x, y))
+                        QFAIL(qPrintable(
+                            QStringLiteral("focus on %1: %2, %3 shows %4 instead of %5")
+                                .arg(QApplication::focusWidget()->objectName())
+                                .arg(x)
+                                .arg(y)
+                                .arg(QColor(shown.pixel(x, y)).name(), QColor(fresh.pixel(x, y)).name())));
+        }
     }
 
 private:
