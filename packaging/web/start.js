@@ -24,6 +24,7 @@
   var bar = document.getElementById('fortschritt');
   var button = document.getElementById('knopf');
   var refit = document.getElementById('einpassen');
+  var notices = document.getElementById('ansage');
   var scale = 1;
   var qtStarted = false;
 
@@ -53,7 +54,8 @@
     var current = state();
     if (current !== 'loading' && current !== 'running')
       return;
-    refit.hidden = true;
+    offerRefit(false);
+    notices.textContent = '';
     say(newState, text, buttonText);
     if (qtStarted) {
       // Nothing of the program may take input any more: its part of the page
@@ -102,7 +104,13 @@
     if (!qtStarted)
       setScale(fit);
     else
-      refit.hidden = state() !== 'running' || Math.abs(fit - scale) < 0.02;
+      offerRefit(state() === 'running' && Math.abs(fit - scale) >= 0.02);
+  }
+
+  // The offer stands at the top of the window, the page below it.
+  function offerRefit(shown) {
+    refit.hidden = !shown;
+    body.style.paddingTop = shown ? refit.offsetHeight + 'px' : '';
   }
 
   function loadScript(name) {
@@ -204,6 +212,12 @@
     Array.prototype.forEach.call(list, action);
   }
 
+  // Qt lays its elements for screen readers (below) under the window's
+  // picture, in the window's grey. Where the picture leaves a pixel unpainted,
+  // as its last column at a scale that ends inside one, neither may show: the
+  // form's white ground does.
+  var qtLook = '.qt-window-a11y-container { opacity: 0; } .qt-window { background-color: transparent; }';
+
   // Qt mirrors each control as an HTML element for screen readers, switched on
   // by a hidden button that it puts on the page. Mended here where browsers read
   // Qt's elements otherwise than the desktop's screen readers read the controls.
@@ -211,6 +225,11 @@
     var host = game.querySelector('#qt-shadow-container');
     var root = host && host.shadowRoot;
     var input = document.querySelector('body > input[type=text]');
+    if (root) {
+      var style = document.createElement('style');
+      style.textContent = qtLook;
+      root.appendChild(style);
+    }
     if (input) {
       // Qt's hidden field that takes the keys, also those of an on-screen
       // keyboard, once a control has the focus; no place for the Tab key.
@@ -222,6 +241,34 @@
     function setAttribute(element, name, value) {
       if (element.getAttribute(name) !== value)
         element.setAttribute(name, value);
+    }
+    // The game's announcements of what changed away from the focus ("Punkte:
+    // 2"), which desktop screen readers speak as notifications. Qt names the
+    // element after the object's path, and puts it anew into the page at each
+    // announcement, which makes it a new element to a screen reader, one that
+    // is not spoken. The page's own live region, which stays, says each one
+    // instead, and Qt's element is hidden from screen readers, lest they read
+    // it twice.
+    function isNotice(node) {
+      return node.nodeType === 1 && /\.Announcer$/.test(node.id);
+    }
+    function sayNotices(records) {
+      var notice = null;
+      each(records, function (record) {
+        if (record.type === 'attributes')
+          return;
+        if (isNotice(record.target))
+          notice = record.target;
+        else if (record.target.parentNode && isNotice(record.target.parentNode))
+          notice = record.target.parentNode;
+        each(record.addedNodes, function (node) {
+          if (isNotice(node))
+            notice = node;
+        });
+      });
+      // Each announcement anew, also one that says the same again.
+      if (notice && notice.textContent)
+        notices.textContent = notice.textContent;
     }
     function mend() {
       each(root.querySelectorAll('button.hidden-visually-read-by-screen-reader'), function (button) {
@@ -255,22 +302,35 @@
           setAttribute(element, 'role', 'note');
           setAttribute(element, 'aria-label', element.textContent);
           setAttribute(element, 'tabindex', '-1');
+        } else if (isNotice(element)) {
+          setAttribute(element, 'aria-hidden', 'true');
         }
       });
     }
     mend();
-    new MutationObserver(mend).observe(root, {
+    new MutationObserver(function (records) {
+      sayNotices(records);
+      mend();
+    }).observe(root, {
       subtree: true, childList: true, characterData: true, attributes: true,
       attributeFilter: ['name', 'aria-hidden']
     });
   }
 
   function run(module) {
-    // Qt warns of the application as an element without a window when the
-    // screen-reader elements are made, each time and harmlessly.
-    var environment = { QT_LOGGING_RULES: 'qt.qpa.accessibility.warning=false' };
+    // Two kinds of Qt's warnings say nothing a player lacks. Qt warns of the
+    // application as an element without a window when the screen-reader
+    // elements are made, each time and harmlessly. And its input context
+    // warns of what the browser did to the hidden field the keys go to, such
+    // as its own undo on Ctrl+Z ("historyUndo ... not supported"), which comes
+    // only after Qt has had the key and left it, or of a composition that
+    // ended otherwise than it ran: the game's fields lose nothing by either.
+    var environment = {
+      QT_LOGGING_RULES: 'qt.qpa.accessibility.warning=false;qt.qpa.wasm.inputcontext.warning=false'
+    };
     if (scale < 1)
       environment.QT_SCALE_FACTOR = String(scale);
+    body.setAttribute('data-scale', String(scale));
     qtStarted = true;
     return window.qtLoad({
       qt: {

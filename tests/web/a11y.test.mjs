@@ -9,7 +9,7 @@
 
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { Game, ROLES, TEST_MS, form, launch, serve } from './support.mjs';
+import { Game, ROLES, TEST_MS, form, launch, serve, until } from './support.mjs';
 
 let server;
 let browser;
@@ -84,6 +84,47 @@ test('every control in the accessibility tree with its name and role, at the sta
       assert.equal(controls.txtTiere, undefined, 'the hidden list of animals is never in the tree');
     }
 
+    assert.deepEqual(game.console.problems(), []);
+  } finally {
+    await context.close();
+  }
+});
+
+// The page's live regions in the tree: their role, politeness and the text
+// that a screen reader speaks when it changes (what their nodes hold), and
+// how many nodes of the tree hold that text.
+async function liveRegions(game) {
+  const cdp = await game.session();
+  const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+  const byId = new Map(nodes.map((n) => [n.nodeId, n]));
+  const property = (node, name) => node.properties?.find((p) => p.name === name)?.value.value;
+  const live = (node) => ['polite', 'assertive'].includes(property(node, 'live'));
+  const text = (node) => (node.role?.value === 'StaticText' ? node.name?.value ?? '' : (node.childIds ?? []).map((id) => text(byId.get(id) ?? {})).join(''));
+  const held = (words) => nodes.filter((n) => !n.ignored && n.role?.value === 'StaticText' && n.name?.value === words).length;
+  return nodes.filter((n) => !n.ignored && live(n) && !live(byId.get(n.parentId) ?? {}))
+    .map((n) => ({ role: n.role?.value, live: property(n, 'live'), text: text(n), held: text(n) ? held(text(n)) : 0 }));
+}
+
+test('what the game announces is in a live region of the tree, which follows it, and nowhere else', { timeout: TEST_MS }, async () => {
+  const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+  try {
+    const game = await Game.open(context, server.url);
+    await game.enableScreenReader();
+    assert.deepEqual(await liveRegions(game), [{ role: 'status', live: 'polite', text: '', held: 0 }], 'one live region, quiet at the start');
+    for (const [press, pattern] of [['Command2', /^Sortierte Buchstaben: .+, Punkte: [57]$/], ['cmdZweiter', /^Sortierte Buchstaben: .+, Punkte: [46]$/],
+      ['Command1', /^Lösungswort: .+$/]]) {
+      const from = (await game.heard()).length;
+      await game.click(press);
+      await game.hear(pattern, from);
+      // What was said last (the clock may have said more since), with its
+      // blanks as the tree gives a text; held by the live region alone.
+      const last = async () => (await game.heard()).at(-1).replace(/\s+/g, ' ');
+      await until(`the live region to say what the game said last after ${press}`, async () => {
+        const [now, wanted] = [await liveRegions(game), await last()];
+        const same = JSON.stringify(now) === JSON.stringify([{ role: 'status', live: 'polite', text: wanted, held: 1 }]);
+        return same || { ok: false, seen: { now, wanted } };
+      });
+    }
     assert.deepEqual(game.console.problems(), []);
   } finally {
     await context.close();

@@ -186,6 +186,25 @@ test('a resized window keeps the game running; the page offers to fit it anew, w
     await page.setViewportSize({ width: 800, height: 600 });
     await until('the offer to fit the game', () => page.locator('#einpassen').isVisible());
     assert.equal((await pageState(page)).state, 'running');
+    // The offer whole and on top, also where the page has scrolled the game under it.
+    for (const corner of [0, 10_000, 0]) {
+      await page.evaluate((xy) => window.scrollTo(xy, xy), corner);
+      const seen = await page.evaluate(() => {
+        const offer = document.getElementById('einpassen');
+        const r = offer.getBoundingClientRect();
+        const hidden = [];
+        for (const fx of [0.01, 0.5, 0.99]) {
+          for (const fy of [0.05, 0.5, 0.95]) {
+            const [x, y] = [r.left + r.width * fx, r.top + r.height * fy];
+            if (!offer.contains(document.elementFromPoint(x, y))) hidden.push([Math.round(x), Math.round(y)]);
+          }
+        }
+        return { inside: r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight, hidden, below: r.bottom };
+      });
+      assert.deepEqual([seen.inside, seen.hidden], [true, []], 'the offer to fit the game is all in sight and on top');
+      // Where the page is not scrolled, it covers nothing of the game.
+      if (!corner) assert.ok((await game.canvasBox()).y >= seen.below, 'the game below the offer');
+    }
     await game.click('Command2');
     await game.hear(/Punkte: [57]$/);
 
@@ -221,6 +240,7 @@ test('a tablet turned on its side and back keeps the game playable by touch', { 
       await game.tap('Command2');
       await game.hear(/Punkte: [57]$/, from);
       await page.screenshot({ path: path.join(outDir, `web-tablet-${width}x${height}.png`) });
+      assert.deepEqual(await game.marks(), [], `no marks on the form at ${width} x ${height}`);
     }
     assert.deepEqual(watch.problems(), []);
   } finally {
@@ -266,8 +286,8 @@ test('a page left in the background for minutes keeps time when it comes back', 
   }
 });
 
-test('typing into the thinking time, which only the scroll bar sets, changes nothing', { timeout: TEST_MS }, async () => {
-  const { context, page, watch } = await openPage();
+test('typing into the thinking time, which only the scroll bar sets, changes nothing, by keys or as an on-screen keyboard types; a field that takes text takes it both ways', { timeout: TEST_MS }, async () => {
+  const { context, page, watch } = await openPage(async () => {}, { hasTouch: true });
   try {
     await page.goto(server.url);
     const game = new Game(page, watch);
@@ -277,10 +297,29 @@ test('typing into the thinking time, which only the scroll bar sets, changes not
     await game.waitFor('the thinking time told', (f) => f.Text1.text === '5');
     await page.keyboard.type('Löwe');
     await page.keyboard.press('Backspace');
+    await page.keyboard.press('Delete');
+    // An on-screen keyboard sends its text without keys.
+    await page.keyboard.insertText('Fuchs');
+    await game.tap('Text1');
+    await page.keyboard.insertText('Hase');
     // Whatever the keys did is done once the pointer's help has come after them.
     await page.mouse.move(...(await game.at('Command2')));
     await game.waitFor('the help line to explain "Tier"', (f) => f.txtHilfe.text === 'Zufallstier');
     assert.equal((await game.read()).Text1.text, '5');
+
+    // The sorted letters take what is typed where the click put the caret,
+    // and Ctrl+Z takes it back.
+    await game.click('txtSortiert');
+    const before = (await game.waitFor('the sorted letters told', (f) => f.txtSortiert.text !== null && f)).txtSortiert.text;
+    await page.keyboard.type('Löwe');
+    const typed = (await game.waitFor('"Löwe" typed', (f) => f.txtSortiert.text.includes('Löwe') && f)).txtSortiert.text;
+    assert.equal(typed.replace('Löwe', ''), before, 'only the word typed');
+    await page.keyboard.press('Control+z');
+    await game.waitFor('the typing undone', (f) => f.txtSortiert.text === before);
+    // The scrambled letters, empty before a puzzle, by touch and an on-screen keyboard.
+    await game.tap('txtAusgabe');
+    await page.keyboard.insertText('Hase');
+    await game.waitFor('"Hase" typed on the screen', (f) => f.txtAusgabe.text === 'Hase');
     assert.deepEqual(watch.problems(), []);
   } finally {
     await context.close();

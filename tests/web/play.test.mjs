@@ -187,6 +187,7 @@ for (const ratio of [1, 2]) {
       assert.equal(box.pixels, Math.round(box.width * ratio), 'a canvas pixel for every device pixel');
       await pictureOfAPuzzle(game, `web-dpr${ratio}.png`);
       assert.ok(colourCount(await game.shot()) >= 64, 'the window is drawn');
+      assert.deepEqual(await game.marks(), [], 'no marks on the form');
       assert.deepEqual(game.console.problems(), []);
     } finally {
       await context.close();
@@ -208,6 +209,19 @@ test('on a tablet held upright the whole form is shown scaled and sharp, and pla
     const from = (await game.heard()).length;
     await game.tap('cmdZweiter');
     await game.hear(/Punkte: [46]$/, from);
+    assert.deepEqual(await game.marks(), [], 'no marks on the form after the taps');
+    // Once round the form with the focus ring, at a scale where the form's
+    // pixels do not fall on the device's, and the letters changing meanwhile.
+    const passed = [];
+    for (let i = 0; i <= form.tabOrder.length; ++i) {
+      const now = await until('a focus ring', () => game.ring());
+      passed.push(now);
+      await game.page.keyboard.press('Tab');
+      await until(`Tab to move the focus ring on from ${now}`, async () => (await game.ring()) !== now);
+    }
+    assert.ok(new Set(passed).size >= 10, `the ring went round the form: ${passed.join(', ')}`);
+    assert.deepEqual(await game.marks(), [], 'no marks on the form after the focus went round it');
+    await game.page.screenshot({ path: path.join(outDir, 'web-tablet-ring.png') });
     assert.deepEqual(game.console.problems(), []);
   } finally {
     await context.close();

@@ -474,6 +474,65 @@ export class Game {
     return best?.name ?? null;
   }
 
+  // The window as Qt's canvas holds it, one pixel per device pixel and with
+  // its transparency, and the device pixels to a pixel of the form (the scale
+  // the page gave Qt, times the page's pixel ratio).
+  async canvas() {
+    const { png, scale, ratio } = await this.page.evaluate(() => {
+      const find = (root) => {
+        for (const element of root.querySelectorAll('*')) {
+          if (element.tagName === 'CANVAS') return element;
+          const found = element.shadowRoot && find(element.shadowRoot);
+          if (found) return found;
+        }
+        return null;
+      };
+      const canvas = find(document.getElementById('spiel') ?? document.body);
+      return { png: canvas?.toDataURL('image/png'), scale: Number(document.body.dataset.scale), ratio: devicePixelRatio };
+    });
+    assert.ok(png && scale > 0, 'the game\'s canvas and its scale');
+    return { ...decodePng(Buffer.from(png.slice(png.indexOf(',') + 1), 'base64')), scale: scale * ratio, ratio };
+  }
+
+  // Marks on the window that no control accounts for, each as "x,y: what"
+  // in pixels of the form: a pixel of the form that nothing painted (Qt's
+  // canvas is clear there, and the page shows through), and, outside every
+  // control, the frames of the panels and the focus ring, a pixel of another
+  // colour than the ground around it.
+  // Beyond the form's last pixel, where the canvas is clear, the page must
+  // show the form's ground, not what lies under the canvas.
+  async marks() {
+    const image = await this.canvas();
+    const { marks, width, height, ground } = marksOn(image);
+    // The browser puts the canvas on whole device pixels; a picture of the page
+    // can match it pixel for pixel only at a whole pixel ratio.
+    if (!Number.isInteger(image.ratio)) return marks;
+    const box = await this.canvasBox();
+    const snap = (v) => Math.round(v * image.ratio) / image.ratio;
+    const page = decodePng(await this.page.screenshot({
+      clip: { x: snap(box.x), y: snap(box.y), width: image.width / image.ratio, height: image.height / image.ratio }, scale: 'device',
+    }));
+    assert.deepEqual([page.width, page.height], [image.width, image.height], 'a picture of the page, pixel for pixel of the canvas');
+    // Its corners are left out, where the browser blends the frame's own
+    // edges, at a fraction of a pixel, with the page around it.
+    for (let y = 1; y < image.height - 1; ++y) {
+      for (let x = y < height ? width : 1; x < image.width - (y < height ? 0 : 1); ++x) {
+        const [r, g, b] = pixel(page, x, y);
+        const shown = (r << 16 | g << 8 | b) >>> 0;
+        if (image.data[(y * image.width + x) * 4 + 3] === 0 && shown !== ground) {
+          marks.push(`${((x + 0.5) / image.scale).toFixed(1)},${((y + 0.5) / image.scale).toFixed(1)}: #${shown.toString(16).padStart(6, '0')} beyond the form's edge`);
+        }
+      }
+    }
+    return marks;
+  }
+
+  // The control that the focus ring is round, found on the canvas at any
+  // scale; null where there is none.
+  async ring() {
+    return marksOn(await this.canvas()).ring;
+  }
+
   // Presses a key (Tab or Shift+Tab) until the focus ring is on the control,
   // at most once round the tab order; returns the stops passed.
   async tabTo(name, key = 'Tab') {
@@ -487,6 +546,100 @@ export class Game {
     }
     throw new assert.AssertionError({ message: `${key} never brought the focus to ${name}; passed ${passed.join(', ')}` });
   }
+}
+
+// What Game.marks() finds on the canvas, up to the form's edge (where the
+// edge cuts a device pixel, the form has less than half of it), and the size
+// checked and the window's ground.
+const MOVING = ['imgSchlange', 'txtPunkte'];
+const RING = 2;
+function marksOn(image) {
+  const s = image.scale;
+  const controls = Object.values(form.controls);
+  const containers = controls.filter((c) => controls.some((d) => d.parents.at(-1) === c.name));
+  const leaves = controls.filter((c) => !containers.includes(c));
+  const width = Math.min(image.width, Math.ceil(form.width * s - 0.5));
+  const height = Math.min(image.height, Math.ceil(form.height * s - 0.5));
+  // The device pixels whose middles lie within a rectangle of the form,
+  // widened by `spare` device pixels.
+  const each = (x0, y0, x1, y1, spare, action) => {
+    for (let y = Math.max(0, Math.ceil(y0 * s - spare - 0.5)); y < Math.min(height, Math.ceil(y1 * s + spare - 0.5)); ++y) {
+      for (let x = Math.max(0, Math.ceil(x0 * s - spare - 0.5)); x < Math.min(width, Math.ceil(x1 * s + spare - 0.5)); ++x) action(x, y);
+    }
+  };
+  const placed = new Uint8Array(width * height);
+  const place = (x0, y0, x1, y1) => each(x0, y0, x1, y1, 1, (x, y) => { placed[y * width + x] = 1; });
+  for (const c of leaves) {
+    // The score rides on the snake, anywhere up and down the snake's frame.
+    const frame = MOVING.includes(c.name) ? form.controls[c.parents.at(-1)] : c;
+    place(c.x, frame.y, c.x + c.width, frame.y + frame.height);
+  }
+  for (const c of containers.filter((c) => c.parents.length)) {
+    place(c.x, c.y, c.x + c.width, c.y + RING);
+    place(c.x, c.y + c.height - RING, c.x + c.width, c.y + c.height);
+    place(c.x, c.y, c.x + RING, c.y + c.height);
+    place(c.x + c.width - RING, c.y, c.x + c.width, c.y + c.height);
+  }
+  const colour = (x, y) => {
+    const i = (y * image.width + x) * 4;
+    return (image.data[i] << 16 | image.data[i + 1] << 8 | image.data[i + 2]) >>> 0;
+  };
+  // Each pixel outside the places belongs to the innermost container round it.
+  const owner = new Int16Array(width * height).fill(-1);
+  containers.forEach((c, index) => {
+    each(c.x, c.y, c.x + c.width, c.y + c.height, 0, (x, y) => {
+      const now = owner[y * width + x];
+      if (now < 0 || containers[now].parents.length < c.parents.length) owner[y * width + x] = index;
+    });
+  });
+  const grounds = containers.map(() => new Map());
+  for (let y = 0; y < height; ++y) {
+    for (let x = 0; x < width; ++x) {
+      const o = owner[y * width + x];
+      if (placed[y * width + x] || o < 0) continue;
+      const key = colour(x, y);
+      grounds[o].set(key, (grounds[o].get(key) ?? 0) + 1);
+    }
+  }
+  const ground = grounds.map((counts) => [...counts].sort((a, b) => b[1] - a[1])[0]?.[0]);
+  // The focus ring: the one band round a stop that is all one colour that is
+  // not the ground's. The score rides on the snake, anywhere up and down.
+  let ring = null;
+  for (const name of form.tabOrder) {
+    const stop = form.controls[name];
+    const g = ground[containers.findIndex((d) => d.name === stop.parents.at(-1))];
+    const frame = MOVING.includes(name) ? form.controls[stop.parents.at(-1)] : stop;
+    for (let top = frame.y; top <= frame.y + frame.height - stop.height; ++top) {
+      const c = { ...stop, y: top };
+      const counts = new Map();
+      let all = 0;
+      // Pixels that lie across the band's edges are left out.
+      const half = 0.5 / s;
+      each(c.x - RING, c.y - RING, c.x + c.width + RING, c.y + c.height + RING, -0.5, (x, y) => {
+        const fx = (x + 0.5) / s;
+        const fy = (y + 0.5) / s;
+        if (fx > c.x - half && fx < c.x + c.width + half && fy > c.y - half && fy < c.y + c.height + half) return;
+        ++all;
+        counts.set(colour(x, y), (counts.get(colour(x, y)) ?? 0) + 1);
+      });
+      const [key, n] = [...counts].sort((a, b) => b[1] - a[1])[0] ?? [];
+      if (all && key !== g && n / all > 0.95 && (!ring || n / all > ring.share)) ring = { c, share: n / all };
+    }
+  }
+  if (ring) place(ring.c.x - RING, ring.c.y - RING, ring.c.x + ring.c.width + RING, ring.c.y + ring.c.height + RING);
+  const marks = [];
+  const where = (x, y) => `${((x + 0.5) / s).toFixed(1)},${((y + 0.5) / s).toFixed(1)}`;
+  for (let y = 0; y < height; ++y) {
+    for (let x = 0; x < width; ++x) {
+      const alpha = image.data[(y * image.width + x) * 4 + 3];
+      const o = owner[y * width + x];
+      if (alpha !== 255) marks.push(`${where(x, y)}: not painted`);
+      else if (!placed[y * width + x] && o >= 0 && colour(x, y) !== ground[o]) {
+        marks.push(`${where(x, y)}: #${colour(x, y).toString(16).padStart(6, '0')} on the ground of ${containers[o].name}`);
+      }
+    }
+  }
+  return { marks, width, height, ground: ground[containers.findIndex((c) => !c.parents.length)], ring: ring?.c.name ?? null };
 }
 
 // The share of the pixels of a band two pixels wide round a control's edge,
