@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
@@ -403,6 +404,28 @@ private slots:
         for (const int key : keys)
             QTest::keyClick(f.control(control), Qt::Key(key));
         QTEST(f.textOf("Text1"), "shown");
+    }
+
+    // An input method (an on-screen keyboard, the browser's) commits text
+    // without keys: the speed field takes none, a field that takes typing
+    // takes it.
+    void inputMethodTextGoesWhereTypingGoes_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("speed field") << "Text1"
+                                     << "5";
+        QTest::newRow("scrambled letters") << "txtAusgabe"
+                                           << "Löwe";
+    }
+    void inputMethodTextGoesWhereTypingGoes()
+    {
+        QFETCH(QString, control);
+        WindowFixture f;
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("Löwe"));
+        QCoreApplication::sendEvent(f.control(control), &commit);
+        QTEST(f.textOf(control), "shown");
     }
 
     // "Ende" and closing the window end the program, also during a run: its
