@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QStyleFactory>
-#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -48,29 +47,12 @@ public:
         window.installEventFilter(this);
     }
 
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool eventFilter(QObject *, QEvent *event) override
     {
-        switch (event->type()) {
-        case QEvent::Show:
-            // By now the window has its platform window, which is exposed.
-            if (QWindow *handle = window_.windowHandle())
-                handle->installEventFilter(this);
+        if (event->type() != QEvent::UpdateRequest || repainting_ || !fractional())
             return false;
-        case QEvent::Expose:
-            // A platform may expose the window while a change waits to be
-            // painted, which the exposure would then paint alone: first the
-            // window repaints.
-            if (fractional())
-                QCoreApplication::sendPostedEvents(&window_, QEvent::UpdateRequest);
-            return false;
-        case QEvent::UpdateRequest:
-            if (watched != &window_ || repainting_ || !fractional() || !window_.isVisible() ||
-                !window_.updatesEnabled())
-                return false;
-            repaintWhole();
-            return true;
-        default: return false;
-        }
+        repaintWhole();
+        return true;
     }
 
 private:
