@@ -4,6 +4,7 @@
 expect what the form says rather than a copy of it."""
 
 import os
+import sys
 import xml.etree.ElementTree as ElementTree
 
 FORM = ElementTree.parse(os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../window/main_window.ui"))
@@ -21,3 +22,24 @@ def controls():
 
 def tab_order():
     return [stop.text for stop in FORM.getroot().iter("tabstop")]
+
+
+def rect(key):
+    """Where the form puts the control with this caption or object name, in
+    units of the window's inside: x, y, width, height."""
+    def find(widget, x, y):
+        for child in widget.findall("widget"):
+            box = child.find("property[@name='geometry']/rect")
+            cx, cy = x + int(box.findtext("x")), y + int(box.findtext("y"))
+            if key in (child.findtext("property[@name='text']/string"), child.get("name")):
+                return cx, cy, int(box.findtext("width")), int(box.findtext("height"))
+            found = find(child, cx, cy)
+            if found:
+                return found
+        return None
+    return find(FORM.getroot().find("widget"), 0, 0)
+
+
+if __name__ == "__main__" and sys.argv[1:2] == ["rect"]:
+    # For the shell scripts that point at controls: "x y width height".
+    print(*rect(sys.argv[2]))

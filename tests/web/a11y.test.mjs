@@ -8,19 +8,10 @@
 // shows: the hidden solution field not before "Zeigen".
 
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
-import { Game, ROLES, TEST_MS, form, launch, serve, until } from './support.mjs';
+import { test } from 'node:test';
+import { Game, ROLES, TEST_MS, form, servedInABrowser, until } from './support.mjs';
 
-let server;
-let browser;
-before(async () => {
-  server = await serve();
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const web = servedInABrowser();
 
 // The tree's nodes that stand for controls of the form, by object name: the
 // role and name Chromium gives them. Qt's elements carry the object's path
@@ -59,9 +50,9 @@ function described(controls, names) {
 }
 
 test('every control in the accessibility tree with its name and role, at the start, in a puzzle and with the solution shown', { timeout: TEST_MS }, async (t) => {
-  const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+  const context = await web.browser.newContext({ viewport: { width: 1280, height: 800 } });
   try {
-    const game = await Game.open(context, server.url);
+    const game = await Game.open(context, web.server.url);
     await game.enableScreenReader();
 
     const stages = [
@@ -106,9 +97,9 @@ async function liveRegions(game) {
 }
 
 test('what the game announces is in a live region of the tree, which follows it, and nowhere else', { timeout: TEST_MS }, async () => {
-  const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+  const context = await web.browser.newContext({ viewport: { width: 1280, height: 800 } });
   try {
-    const game = await Game.open(context, server.url);
+    const game = await Game.open(context, web.server.url);
     await game.enableScreenReader();
     assert.deepEqual(await liveRegions(game), [{ role: 'status', live: 'polite', text: '', held: 0 }], 'one live region, quiet at the start');
     for (const [press, pattern] of [['Command2', /^Sortierte Buchstaben: .+, Punkte: [57]$/], ['cmdZweiter', /^Sortierte Buchstaben: .+, Punkte: [46]$/],

@@ -11,22 +11,12 @@
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import {
-  Game, TEST_MS, colourCount, decodePng, form, launch, outDir, pageState, serve, shuffled, until, waitForState, watchConsole,
-  webDir,
+  Game, TEST_MS, colourCount, decodePng, form, outDir, pageState, servedInABrowser, shuffled, until, waitForState, watchConsole, webDir,
 } from './support.mjs';
 
-let server;
-let browser;
-before(async () => {
-  server = await serve();
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const web = servedInABrowser();
 
 // A page whose message stands where the game would: visible, worded, and a
 // picture of it that is more than a blank.
@@ -42,7 +32,7 @@ async function assertMessage(page, file, pattern) {
 // A fresh page of its own context with the console watched; `prepare` may
 // route its requests or add scripts before it loads.
 async function openPage(prepare = async () => {}, options = {}) {
-  const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, ...options });
+  const context = await web.browser.newContext({ viewport: { width: 1280, height: 800 }, ...options });
   const page = await context.newPage();
   const watch = watchConsole(page);
   await prepare(page, context);
@@ -52,7 +42,7 @@ async function openPage(prepare = async () => {}, options = {}) {
 test('a browser without WebAssembly says so in German', { timeout: TEST_MS }, async () => {
   const { context, page, watch } = await openPage((p) => p.addInitScript(() => delete window.WebAssembly));
   try {
-    await page.goto(server.url);
+    await page.goto(web.server.url);
     await waitForState(page, ['unsupported']);
     await assertMessage(page, 'web-ohne-webassembly.png', /kann Wuselwort nicht spielen.*WebAssembly/s);
     assert.deepEqual(watch.problems(), []);
@@ -73,7 +63,7 @@ test('a browser without WebGL gets the game or a German message about it', { tim
     delete window.WebGL2RenderingContext;
   }));
   try {
-    await page.goto(server.url);
+    await page.goto(web.server.url);
     const { state } = await waitForState(page, ['running', 'unsupported', 'failed', 'crashed']);
     if (state === 'running') {
       const game = new Game(page, watch);
@@ -104,7 +94,7 @@ const failures = [
   ['half the program, as a whole answer', (p) => p.route(WASM, (r) => r.fulfill({
     status: 200, contentType: 'application/wasm', body: wasmBytes().subarray(0, wasmBytes().length >> 1),
   })), /brach nach .* ab/, []],
-  ['a connection that breaks off halfway', () => { server.state.cutOff = 'wuselwort.wasm'; },
+  ['a connection that breaks off halfway', () => { web.server.state.cutOff = 'wuselwort.wasm'; },
     /brach nach .* ab/, [/Failed to load resource: net::ERR_/]],
   ['a damaged program', (p) => p.route(WASM, (r) => r.fulfill({
     status: 200, contentType: 'application/wasm', body: Buffer.alloc(wasmBytes().length, 0x5a),
@@ -117,20 +107,20 @@ for (const [what, prepare, pattern, expected] of failures) {
   test(`a failed download (${what}) gets a German message and a way to try again`, { timeout: TEST_MS }, async () => {
     const { context, page, watch } = await openPage(prepare);
     try {
-      await page.goto(server.url);
+      await page.goto(web.server.url);
       await waitForState(page, ['failed']);
       const file = `web-download-${what.replace(/\W+/g, '-')}.png`;
       await assertMessage(page, file, /^Wuselwort konnte nicht geladen werden/);
       await assertMessage(page, file, pattern);
       // Once the server is mended, trying again starts the game.
-      server.state.cutOff = null;
+      web.server.state.cutOff = null;
       await page.unrouteAll();
       await page.getByRole('button', { name: 'Noch einmal versuchen' }).click();
       const game = new Game(page, watch);
       await game.waitRunning();
       assert.deepEqual(watch.problems(expected), []);
     } finally {
-      server.state.cutOff = null;
+      web.server.state.cutOff = null;
       await context.close();
     }
   });
@@ -144,7 +134,7 @@ test('keys and clicks while the game loads do nothing to it, and the page says i
     await route.continue();
   }));
   try {
-    await page.goto(server.url);
+    await page.goto(web.server.url);
     const { state } = await pageState(page);
     assert.equal(state, 'loading');
     await assertMessage(page, 'web-laden.png', /Wuselwort wird geladen/);
@@ -179,7 +169,7 @@ test('keys and clicks while the game loads do nothing to it, and the page says i
 test('a resized window keeps the game running; the page offers to fit it anew, which starts it at the new size', { timeout: TEST_MS }, async () => {
   const { context, page, watch } = await openPage();
   try {
-    await page.goto(server.url);
+    await page.goto(web.server.url);
     const game = new Game(page, watch);
     await game.waitRunning();
     await game.enableScreenReader();
@@ -228,7 +218,7 @@ test('a tablet turned on its side and back keeps the game playable by touch', { 
     viewport: { width: 768, height: 1024 }, deviceScaleFactor: 2, isMobile: true, hasTouch: true,
   });
   try {
-    await page.goto(server.url);
+    await page.goto(web.server.url);
     const game = new Game(page, watch);
     await game.waitRunning();
     await game.enableScreenReader();
@@ -252,7 +242,7 @@ test('a page left in the background for minutes keeps time when it comes back', 
   const minutes = Number(process.env.BACKGROUND_MINUTES ?? 5);
   const { context, page, watch } = await openPage((p, c) => c.clock.install());
   try {
-    await page.goto(server.url);
+    await page.goto(web.server.url);
     const game = new Game(page, watch);
     await game.waitRunning();
     await game.enableScreenReader();
@@ -289,7 +279,7 @@ test('a page left in the background for minutes keeps time when it comes back', 
 test('typing into the thinking time, which only the scroll bar sets, changes nothing, by keys or as an on-screen keyboard types; a field that takes text takes it both ways', { timeout: TEST_MS }, async () => {
   const { context, page, watch } = await openPage(async () => {}, { hasTouch: true });
   try {
-    await page.goto(server.url);
+    await page.goto(web.server.url);
     const game = new Game(page, watch);
     await game.waitRunning();
     await game.enableScreenReader();

@@ -6,21 +6,12 @@
 
 import assert from 'node:assert/strict';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import {
-  Game, TEST_MS, colourCount, form, launch, outDir, sameLetters, serve, shuffled, until, waitForState,
+  Game, TEST_MS, colourCount, form, outDir, sameLetters, servedInABrowser, shuffled, until, waitForState,
 } from './support.mjs';
 
-let server;
-let browser;
-before(async () => {
-  server = await serve();
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const web = servedInABrowser();
 
 // What the hints append once all are bought: a gap of five blanks, the first
 // two letters, a dot and a blank for each letter between the second and the
@@ -37,9 +28,9 @@ function startingScore(letters) {
 const ROOSTER = [96, 252];
 
 test('a puzzle by mouse: "Tier", a hint, the letters shuffled each second, half time costs 2, the end shows "0" and the solution', { timeout: TEST_MS }, async () => {
-  const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+  const context = await web.browser.newContext({ viewport: { width: 1280, height: 800 } });
   try {
-    const game = await Game.open(context, server.url);
+    const game = await Game.open(context, web.server.url);
     await game.enableScreenReader();
     assert.equal((await game.read()).HScroll1.value, '5', 'the longest thinking time at the start');
 
@@ -99,9 +90,9 @@ test('a puzzle by mouse: "Tier", a hint, the letters shuffled each second, half 
 });
 
 test('the keyboard focus starts on the help line, as on the desktop', { timeout: TEST_MS }, async () => {
-  const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+  const context = await web.browser.newContext({ viewport: { width: 1280, height: 800 } });
   try {
-    const game = await Game.open(context, server.url);
+    const game = await Game.open(context, web.server.url);
     assert.equal(await until('a focus ring', () => game.focused()), 'txtHilfe');
     assert.deepEqual(game.console.problems(), []);
   } finally {
@@ -110,9 +101,9 @@ test('the keyboard focus starts on the help line, as on the desktop', { timeout:
 });
 
 test('a puzzle by keyboard: Tab round the form, Space, the arrows, a hint and "Zeigen"', { timeout: TEST_MS }, async () => {
-  const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+  const context = await web.browser.newContext({ viewport: { width: 1280, height: 800 } });
   try {
-    const game = await Game.open(context, server.url);
+    const game = await Game.open(context, web.server.url);
     await game.enableScreenReader();
     const keys = game.page.keyboard;
 
@@ -179,9 +170,9 @@ async function pictureOfAPuzzle(game, file, input = 'mouse') {
 
 for (const ratio of [1, 2]) {
   test(`at device pixel ratio ${ratio} the window is drawn at full resolution (web-dpr${ratio}.png)`, { timeout: TEST_MS }, async () => {
-    const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, deviceScaleFactor: ratio });
+    const context = await web.browser.newContext({ viewport: { width: 1280, height: 800 }, deviceScaleFactor: ratio });
     try {
-      const game = await Game.open(context, server.url);
+      const game = await Game.open(context, web.server.url);
       const box = await game.canvasBox();
       assert.equal(box.scale, 1, 'the form at its size where it fits');
       assert.equal(box.pixels, Math.round(box.width * ratio), 'a canvas pixel for every device pixel');
@@ -196,11 +187,11 @@ for (const ratio of [1, 2]) {
 }
 
 test('on a tablet held upright the whole form is shown scaled and sharp, and plays by touch (web-tablet.png)', { timeout: TEST_MS }, async () => {
-  const context = await browser.newContext({
+  const context = await web.browser.newContext({
     viewport: { width: 768, height: 1024 }, deviceScaleFactor: 2, isMobile: true, hasTouch: true,
   });
   try {
-    const game = await Game.open(context, server.url);
+    const game = await Game.open(context, web.server.url);
     const box = await game.canvasBox();
     assert.ok(box.x >= 0 && box.x + box.width <= 768, `the form within the width: ${JSON.stringify(box)}`);
     assert.ok(box.scale < 1 && box.scale > 0.7, `scaled to fit: ${box.scale}`);
@@ -229,9 +220,9 @@ test('on a tablet held upright the whole form is shown scaled and sharp, and pla
 });
 
 test('"Ende" ends the game; the page says so and starts it again (web-ende.png)', { timeout: TEST_MS }, async () => {
-  const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+  const context = await web.browser.newContext({ viewport: { width: 1280, height: 800 } });
   try {
-    const game = await Game.open(context, server.url);
+    const game = await Game.open(context, web.server.url);
     await game.click('cmdEnde');
     const { message } = await waitForState(game.page, ['ended']);
     assert.match(message, /beendet/);

@@ -15,23 +15,14 @@
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
-import { Game, LOAD_MS, form, launch, outDir, pageState, serve, until } from './support.mjs';
+import { test } from 'node:test';
+import { Game, LOAD_MS, form, outDir, pageState, servedInABrowser, until } from './support.mjs';
 
 const seconds = Number(process.env.RANDOM_PLAY_SECONDS ?? 60);
 const seed = Number(process.env.RANDOM_PLAY_SEED ?? Math.floor(Math.random() * 2 ** 31));
 const STUCK_MS = 60_000;
 
-let server;
-let browser;
-before(async () => {
-  server = await serve();
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const web = servedInABrowser();
 
 // The game's window is not on the page (any more).
 class Gone extends Error {}
@@ -74,11 +65,11 @@ test(`random play for ${seconds} s, and the game still answers`, { timeout: (sec
   t.diagnostic(`seed ${seed} (replay: RANDOM_PLAY_SEED=${seed} RANDOM_PLAY_SECONDS=${seconds})`);
   console.log(`random play for ${seconds} s, seed ${seed}`);
   const random = generator(seed);
-  const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, hasTouch: true });
+  const context = await web.browser.newContext({ viewport: { width: 1280, height: 800 }, hasTouch: true });
   const log = fs.createWriteStream(path.join(outDir, 'random-play.log'));
   log.write(`seed ${seed}, ${seconds} s\n`);
   try {
-    const game = await Game.open(context, server.url);
+    const game = await Game.open(context, web.server.url);
     await game.enableScreenReader();
     const page = game.page;
     const ende = form.controls.cmdEnde;

@@ -11,6 +11,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
+import { after, before } from 'node:test';
 import { fileURLToPath } from 'node:url';
 import zlib from 'node:zlib';
 
@@ -258,6 +259,21 @@ export function launch(options = {}) {
     ...options,
     args: [...CHROMIUM_ARGS, ...(options.args ?? [])],
   });
+}
+
+// The web build served and a browser, for the tests of one file: web.server
+// and web.browser once its tests run.
+export function servedInABrowser() {
+  const web = {};
+  before(async () => {
+    web.server = await serve();
+    web.browser = await launch();
+  });
+  after(async () => {
+    await web.browser?.close();
+    await web.server?.close();
+  });
+  return web;
 }
 
 // Everything a page says in the console, its uncaught errors and crashes.

@@ -26,44 +26,15 @@ mkdir -p "$out"
 log=$out/random-play.log
 echo "Random play for $seconds s, seed $seed (replay: $0 $1 $seconds $seed)"
 
-# The rectangle of the control with this caption in the window's inside:
-# x y width height.
-form_rect() {
-  python3 - "$1" <<'PY'
-import sys
-import xml.etree.ElementTree as ElementTree
-
-def find(widget, x, y):
-    for child in widget.findall("widget"):
-        rect = child.find("property[@name='geometry']/rect")
-        cx, cy = x + int(rect.findtext("x")), y + int(rect.findtext("y"))
-        if child.findtext("property[@name='text']/string") == sys.argv[1]:
-            return cx, cy, int(rect.findtext("width")), int(rect.findtext("height"))
-        found = find(child, cx, cy)
-        if found:
-            return found
-    return None
-
-print(*find(ElementTree.parse("window/main_window.ui").getroot().find("widget"), 0, 0))
-PY
-}
-read -r ende_x ende_y ende_w ende_h < <(form_rect Ende)
-read -r tier_x tier_y tier_w tier_h < <(form_rect Tier)
-read -r show_x show_y show_w show_h < <(form_rect Zeigen)
-read -r sort_x sort_y _ _ < <(form_rect Sortieren)
+read -r ende_x ende_y ende_w ende_h < <(python3 tests/a11y/form.py rect Ende)
+read -r tier_x tier_y tier_w tier_h < <(python3 tests/a11y/form.py rect Tier)
+read -r show_x show_y show_w show_h < <(python3 tests/a11y/form.py rect Zeigen)
+read -r sort_x sort_y _ _ < <(python3 tests/a11y/form.py rect Sortieren)
 
 . tools/virtual-screen.sh
 . tools/windows/wine-prefix.sh
 game_pid=
-finish() {
-  if [ -n "$game_pid" ]; then
-    kill -CONT "$game_pid" 2>/dev/null || true
-    kill "$game_pid" 2>/dev/null || true
-  fi
-  stop_wine
-  stop_virtual_screen
-}
-trap finish EXIT
+trap 'stop_wine; stop_virtual_screen' EXIT
 start_virtual_screen x11
 # A prefix of its own, so that the other Windows checks may run meanwhile,
 # and one per Wine version: a newer Wine changes the prefix for good.

@@ -33,15 +33,7 @@ fi
 . tools/virtual-screen.sh
 . tools/windows/wine-prefix.sh
 game_pid=
-finish() {
-  if [ -n "$game_pid" ]; then
-    kill -CONT "$game_pid" 2>/dev/null || true
-    kill "$game_pid" 2>/dev/null || true
-  fi
-  stop_wine
-  stop_virtual_screen
-}
-trap finish EXIT
+trap 'stop_wine; stop_virtual_screen' EXIT
 start_virtual_screen x11
 # A prefix of its own: one that Wine 10 has used is no longer Wine 8's.
 start_wine "$top/build-windows-tests/wine-uia" 96

@@ -20,28 +20,6 @@ tools/deps.sh wine wine64 xvfb xdotool imagemagick python3 bc
 out=$top/build-windows-tests
 mkdir -p "$out"
 
-# Where the form puts the control with this caption or name, in units of the
-# window's inside: x y width height.
-form_rect() {
-  python3 - "$1" <<'PY'
-import sys
-import xml.etree.ElementTree as ElementTree
-
-def find(widget, x, y):
-    for child in widget.findall("widget"):
-        rect = child.find("property[@name='geometry']/rect")
-        cx, cy = x + int(rect.findtext("x")), y + int(rect.findtext("y"))
-        if sys.argv[1] in (child.findtext("property[@name='text']/string"), child.get("name")):
-            return cx, cy, int(rect.findtext("width")), int(rect.findtext("height"))
-        found = find(child, cx, cy)
-        if found:
-            return found
-    return None
-
-print(*find(ElementTree.parse("window/main_window.ui").getroot().find("widget"), 0, 0))
-PY
-}
-
 . tools/virtual-screen.sh
 . tools/windows/wine-prefix.sh
 trap 'stop_wine; stop_virtual_screen' EXIT
@@ -69,7 +47,7 @@ for dpi in 96 144; do
   # its middle.
   point_at() {
     local x y width height
-    read -r x y width height < <(form_rect "$1")
+    read -r x y width height < <(python3 tests/a11y/form.py rect "$1")
     xdotool mousemove --window "$window" "$(echo "$border + ($x + ${2:-$width / 2}) * $scale" | bc)" \
       "$(echo "$caption + ($y + ${3:-$height / 2}) * $scale" | bc)"
     sleep 0.3

@@ -8,7 +8,8 @@
 #   144 is 150 %) and keeps a Wine server running for the programs to come.
 #   Exports WINEPREFIX and what tools/windows/wine-run.sh needs.
 # stop_wine
-#   Ends that server; for the callers' EXIT trap.
+#   Ends the game in $game_pid, if any (also a stopped one), and that server;
+#   for the callers' EXIT trap.
 
 start_wine() {
   export WINEPREFIX=$(realpath -m "$1") WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -42,6 +43,10 @@ start_wine() {
 }
 
 stop_wine() {
+  if [ -n "${game_pid:-}" ]; then
+    kill -CONT "$game_pid" 2>/dev/null || true
+    kill "$game_pid" 2>/dev/null || true
+  fi
   if [ -n "${WINEPREFIX:-}" ]; then
     wineserver --kill 2>/dev/null || true
   fi
