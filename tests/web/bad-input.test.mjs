@@ -13,7 +13,7 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { test } from 'node:test';
 import {
-  Game, TEST_MS, colourCount, decodePng, form, outDir, pageState, servedInABrowser, shuffled, until, waitForState, watchConsole, webDir,
+  Game, STEP_MS, TEST_MS, colourCount, decodePng, form, outDir, pageState, servedInABrowser, shuffled, until, waitForState, watchConsole, webDir,
 } from './support.mjs';
 
 const web = servedInABrowser();
@@ -310,6 +310,30 @@ test('typing into the thinking time, which only the scroll bar sets, changes not
     await game.tap('txtAusgabe');
     await page.keyboard.insertText('Hase');
     await game.waitFor('"Hase" typed on the screen', (f) => f.txtAusgabe.text === 'Hase');
+    assert.deepEqual(watch.problems(), []);
+  } finally {
+    await context.close();
+  }
+});
+
+test('a right click on any control leaves the game answering', { timeout: TEST_MS }, async () => {
+  const { context, page, watch } = await openPage();
+  try {
+    await page.goto(web.server.url);
+    const game = new Game(page, watch);
+    await game.waitRunning();
+    await game.enableScreenReader();
+    const answering = (what, promise) => Promise.race([promise, new Promise((_, reject) => setTimeout(
+      () => reject(new assert.AssertionError({ message: `no answer for ${STEP_MS / 1000} s after ${what}` })), STEP_MS).unref())]);
+    for (const name of form.tabOrder) {
+      await answering(`a right click on ${name}`, page.mouse.click(...(await game.at(name)), { button: 'right' }));
+      await answering(`a look at the page after a right click on ${name}`, pageState(page));
+      // A menu that opened closes.
+      await page.keyboard.press('Escape');
+    }
+    const from = (await game.heard()).length;
+    await game.click('Command2');
+    await game.hear(/^Sortierte Buchstaben: .+, Punkte: [57]$/, from);
     assert.deepEqual(watch.problems(), []);
   } finally {
     await context.close();

@@ -80,9 +80,12 @@ test(`random play for ${seconds} s, and the game still answers`, { timeout: (sec
 
     // A random point on the game where the page shows it, never on "Ende".
     // Where the page has scrolled the game out of sight, it scrolls back first.
+    // What the last action was at, for a page that stops answering.
+    let looking = null;
     const point = async () => {
       for (let attempt = 0; ; ++attempt) {
         const box = await reloading(page, () => game.canvasBox());
+        looking = { attempt, box, viewport };
         if (!box) throw new Gone();
         const fx = random.next() * form.width;
         const fy = random.next() * form.height;
@@ -154,7 +157,7 @@ test(`random play for ${seconds} s, and the game still answers`, { timeout: (sec
     // An action or a look at the page that takes this long means a page that
     // no longer answers.
     const answered = (promise, what) => Promise.race([promise, new Promise((_, reject) => setTimeout(
-      () => reject(new assert.AssertionError({ message: `no answer for ${STUCK_MS / 1000} s after ${what}` })), STUCK_MS).unref())]);
+      () => reject(new assert.AssertionError({ message: `no answer for ${STUCK_MS / 1000} s after ${what}; the last look for a point: ${JSON.stringify(looking)}` })), STUCK_MS).unref())]);
     const total = doings.reduce((sum, [weight]) => sum + weight, 0);
 
     const end = Date.now() + seconds * 1000;
@@ -162,6 +165,7 @@ test(`random play for ${seconds} s, and the game still answers`, { timeout: (sec
       let r = random.int(total);
       const [, kind, act] = doings.find(([weight]) => (r -= weight) < 0);
       ++actions;
+      looking = null;
       let detail;
       try {
         detail = await answered(act(), `${kind} (action ${actions})`);

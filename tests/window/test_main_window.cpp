@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -404,6 +405,26 @@ private slots:
         for (const int key : keys)
             QTest::keyClick(f.control(control), Qt::Key(key));
         QTEST(f.textOf("Text1"), "shown");
+    }
+
+    // A right click on the speed bar opens no menu: the bar's own menu, in
+    // English, would wait in an event loop of its own, which a browser cannot
+    // give it; the game would stop there.
+    void speedBarOpensNoMenu()
+    {
+        WindowFixture f;
+        QWidget *bar = f.control("HScroll1");
+        bool menu = false;
+        QTimer::singleShot(0, &f.window, [&menu] {
+            if (QWidget *popup = QApplication::activePopupWidget()) {
+                menu = true;
+                popup->close();
+            }
+        });
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), bar->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(bar, &click);
+        QCoreApplication::processEvents();
+        QVERIFY(!menu);
     }
 
     // An input method (an on-screen keyboard, the browser's) commits text
