@@ -225,6 +225,9 @@ test('a tablet turned on its side and back keeps the game playable by touch', { 
     for (const [width, height] of [[1024, 768], [768, 1024]]) {
       await page.setViewportSize({ width, height });
       await until(`the page at ${width} x ${height}`, () => page.evaluate(([w, h]) => innerWidth === w && innerHeight === h, [width, height]));
+      // The page places the game anew (below the offer to fit it, or without
+      // it) on the resize event, which comes with the next frame.
+      await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
       assert.equal((await pageState(page)).state, 'running');
       const from = (await game.heard()).length;
       await game.tap('Command2');
