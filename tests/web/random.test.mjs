@@ -197,6 +197,15 @@ test(`random play for ${seconds} s, and the game still answers`, { timeout: (sec
     // Still answering: "Tier" draws a puzzle, with new letters.
     await page.setViewportSize({ width: 1280, height: 800 });
     await page.mouse.up();
+    // The last actions may have fitted the game anew, which starts it again:
+    // it is waited for and listened to anew, with the page at its top, where
+    // the offer to fit the game stands above it, not over it.
+    const listening = async () => {
+      await reloading(page, () => game.waitRunning());
+      if (!(await reloading(page, () => page.evaluate(() => Boolean(window.wuselwortHeard))))) await game.enableScreenReader();
+      await reloading(page, () => page.evaluate(() => window.scrollTo(0, 0)));
+    };
+    await listening();
     await page.screenshot({ path: path.join(outDir, 'random-play.png') });
     const state = await pageState(page);
     assert.equal(state.state, 'running', state.message);
@@ -205,8 +214,9 @@ test(`random play for ${seconds} s, and the game still answers`, { timeout: (sec
     await page.keyboard.press('Escape');
     const said = [];
     await until('"Tier" to draw new letters', async () => {
-      const from = (await game.heard()).length;
-      await game.click('Command2');
+      await listening();
+      const from = (await reloading(page, () => game.heard())).length;
+      await reloading(page, () => game.click('Command2'));
       const heard = await game.hear(/^Sortierte Buchstaben: (.+), Punkte: [57]$/, from).catch(() => null);
       if (heard) said.push(heard[1]);
       return new Set(said).size > 1 || { ok: false, seen: said };
