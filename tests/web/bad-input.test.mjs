@@ -13,7 +13,7 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { test } from 'node:test';
 import {
-  Game, STEP_MS, TEST_MS, colourCount, decodePng, form, outDir, pageState, servedInABrowser, shuffled, until, waitForState, watchConsole, webDir,
+  Game, STEP_MS, TEST_MS, colourCount, decodePng, form, outDir, pageState, servedInABrowser, shuffled, until, waitForState, watchConsole, webDir, within,
 } from './support.mjs';
 
 const web = servedInABrowser();
@@ -320,24 +320,21 @@ test('typing into the thinking time, which only the scroll bar sets, changes not
 });
 
 test('a right click on any control leaves the game answering', { timeout: TEST_MS }, async () => {
-  const { context, page, watch } = await openPage();
+  const context = await web.browser.newContext({ viewport: { width: 1280, height: 800 } });
   try {
-    await page.goto(web.server.url);
-    const game = new Game(page, watch);
-    await game.waitRunning();
+    const game = await Game.open(context, web.server.url);
     await game.enableScreenReader();
-    const answering = (what, promise) => Promise.race([promise, new Promise((_, reject) => setTimeout(
-      () => reject(new assert.AssertionError({ message: `no answer for ${STEP_MS / 1000} s after ${what}` })), STEP_MS).unref())]);
+    const page = game.page;
     for (const name of form.tabOrder) {
-      await answering(`a right click on ${name}`, page.mouse.click(...(await game.at(name)), { button: 'right' }));
-      await answering(`a look at the page after a right click on ${name}`, pageState(page));
+      await within(STEP_MS, `a right click on ${name}`, page.mouse.click(...(await game.at(name)), { button: 'right' }));
+      await within(STEP_MS, `a look at the page after a right click on ${name}`, pageState(page));
       // A menu that opened closes.
       await page.keyboard.press('Escape');
     }
     const from = (await game.heard()).length;
     await game.click('Command2');
     await game.hear(/^Sortierte Buchstaben: .+, Punkte: [57]$/, from);
-    assert.deepEqual(watch.problems(), []);
+    assert.deepEqual(game.console.problems(), []);
   } finally {
     await context.close();
   }

@@ -16,7 +16,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import { test } from 'node:test';
-import { Game, LOAD_MS, form, outDir, pageState, servedInABrowser, until } from './support.mjs';
+import { Game, LOAD_MS, form, outDir, pageState, servedInABrowser, until, within } from './support.mjs';
 
 const seconds = Number(process.env.RANDOM_PLAY_SECONDS ?? 60);
 const seed = Number(process.env.RANDOM_PLAY_SEED ?? Math.floor(Math.random() * 2 ** 31));
@@ -156,8 +156,7 @@ test(`random play for ${seconds} s, and the game still answers`, { timeout: (sec
     ];
     // An action or a look at the page that takes this long means a page that
     // no longer answers.
-    const answered = (promise, what) => Promise.race([promise, new Promise((_, reject) => setTimeout(
-      () => reject(new assert.AssertionError({ message: `no answer for ${STUCK_MS / 1000} s after ${what}; the last look for a point: ${JSON.stringify(looking)}` })), STUCK_MS).unref())]);
+    const answered = (promise, what) => within(STUCK_MS, `${what}; the last look for a point: ${JSON.stringify(looking)}`, promise);
     const total = doings.reduce((sum, [weight]) => sum + weight, 0);
 
     const end = Date.now() + seconds * 1000;

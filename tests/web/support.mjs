@@ -261,6 +261,13 @@ export function launch(options = {}) {
   });
 }
 
+// The promise's value, or a failure where it takes longer than ms: a page
+// that no longer answers.
+export function within(ms, what, promise) {
+  return Promise.race([promise, new Promise((_, reject) => setTimeout(
+    () => reject(new assert.AssertionError({ message: `no answer for ${ms / 1000} s after ${what}` })), ms).unref())]);
+}
+
 // The web build served and a browser, for the tests of one file: web.server
 // and web.browser once its tests run.
 export function servedInABrowser() {

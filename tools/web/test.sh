@@ -28,4 +28,4 @@ mkdir -p build-web-tests
 echo "Web: $(chromium --version 2>/dev/null | head -n 1), node $(node --version)"
 # One file at a time: the browser's work is timed by the game's own clock.
 cd tests/web
-exec node --test --test-concurrency=1 --test-reporter=spec "$@" ./*.test.mjs
+exec node --test --test-concurrency=1 "$@" ./*.test.mjs
