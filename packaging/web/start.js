@@ -366,6 +366,25 @@
   document.getElementById('neu-einpassen').onclick = function () {
     window.location.reload();
   };
+  // Qt's window cannot read a cancelled pointer: it stops the program on one.
+  // The browser cancels a pointer that it takes over, as when a drag of text
+  // selected on the page comes over the game, or a touch turns into a gesture
+  // of the browser's own. Kept from Qt alone, a cancelled touch would stay
+  // pressed for good, and no later tap or click would reach a control; so Qt
+  // learns of it as the pointer let go where it was. A long press that the
+  // browser took for the start of a drag thus presses a button, as any long
+  // press does.
+  window.addEventListener('pointercancel', function (event) {
+    var path = event.composedPath();
+    if (path.indexOf(game) < 0)
+      return;
+    event.stopImmediatePropagation();
+    path[0].dispatchEvent(new PointerEvent('pointerup', {
+      bubbles: true, composed: true, pointerId: event.pointerId, pointerType: event.pointerType,
+      isPrimary: event.isPrimary, clientX: event.clientX, clientY: event.clientY,
+      screenX: event.screenX, screenY: event.screenY, width: event.width, height: event.height
+    }));
+  }, true);
   // Whatever the program throws that Qt's loader does not catch ends it.
   window.addEventListener('error', function (event) {
     if (qtStarted)

@@ -4,9 +4,10 @@
 // What the page does with what it cannot count on: a browser without
 // WebAssembly or WebGL, a download that fails, breaks off or arrives damaged,
 // a window resized or turned, a page left in the background for minutes, keys
-// and clicks before the game is there, and typing where the game allows
-// none. Each gets a clear German message or the game as it should be, never a
-// blank page, and nothing in the console but what the check itself caused.
+// and clicks before the game is there, typing where the game allows none,
+// right clicks, and pointers that the browser cancels. Each gets a clear
+// German message or the game as it should be, never a blank page, and nothing
+// in the console but what the check itself caused.
 
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
@@ -339,3 +340,46 @@ test('a right click on any control leaves the game answering', { timeout: TEST_M
     await context.close();
   }
 });
+
+// The browser cancels a pointer that it takes over: a drag of text selected on
+// the page that comes over the game, a touch that turns into a gesture of the
+// browser's own.
+const cancellations = [
+  ['a drag of the page\'s own text over the game', async (game) => {
+    const footer = await game.page.locator('footer').boundingBox();
+    const text = [footer.x + 40, footer.y + footer.height / 2];
+    await game.page.mouse.click(...text, { clickCount: 3 });
+    assert.notEqual(await game.page.evaluate(() => String(document.getSelection()).trim()), '', 'text selected on the page');
+    await game.page.mouse.move(...text);
+    await game.page.mouse.down();
+    await game.page.mouse.move(...(await game.at('Image1')), { steps: 2 });
+    await game.page.mouse.up();
+  }],
+  ['a touch that the browser takes over', async (game) => {
+    const cdp = await game.session();
+    const [x, y] = await game.at('Command4');
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x, y }] });
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchCancel', touchPoints: [] });
+  }],
+];
+
+for (const [what, cancel] of cancellations) {
+  test(`${what} leaves the game playable by touch and mouse`, { timeout: TEST_MS }, async () => {
+    const context = await web.browser.newContext({ viewport: { width: 1280, height: 800 }, hasTouch: true });
+    try {
+      const game = await Game.open(context, web.server.url);
+      await game.enableScreenReader();
+      await cancel(game);
+      let from = (await game.heard()).length;
+      await game.tap('Command2');
+      await game.hear(/^Sortierte Buchstaben: .+, Punkte: [57]$/, from);
+      from = (await game.heard()).length;
+      await game.click('cmdZweiter');
+      await game.hear(/Punkte: [46]$/, from);
+      assert.equal((await pageState(game.page)).state, 'running');
+      assert.deepEqual(game.console.problems(), []);
+    } finally {
+      await context.close();
+    }
+  });
+}

@@ -385,6 +385,10 @@ export class Game {
     const c = form.controls[name];
     assert.ok(c, `no control ${name} in the form`);
     const box = await this.canvasBox();
+    if (!box) {
+      const { state, message } = await pageState(this.page);
+      assert.fail(`no game on the page to find ${name} on: the page is ${state}: ${message}`);
+    }
     const x = c.x + (px ? px[0] : c.width * fx);
     const y = c.y + (px ? px[1] : c.height * fy);
     return [box.x + x * box.scale, box.y + y * box.scale];
